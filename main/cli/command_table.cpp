@@ -1,0 +1,59 @@
+#include "main/cli/command_table.h"
+
+#include <array>
+
+namespace tavrin::cli {
+
+namespace {
+
+// Subcommands arrive with the capability they use; each one adds its row here.
+constexpr std::array<Command, 0> kCommands{};
+
+void printUsage(std::ostream& os) {
+  os << "usage: tavrin-cli <command> [options] [files]\n"
+        "       tavrin-cli <command> --help\n"
+        "\n"
+        "Statement-list programming, test and simulation for SIMATIC S5 controllers.\n"
+        "Runs the same compiler and simulator as the desktop program, on a private\n"
+        "simulated controller of its own.\n"
+        "\n"
+        "Exit status: 0 done, 1 a block did not compile or could not be read,\n"
+        "2 bad usage or bad input, 3 the controller ended in STOP.\n";
+  if (kCommands.empty()) {
+    os << "\nNo commands are available in this build yet.\n";
+    return;
+  }
+  os << "\nCommands:\n";
+  for (const auto& c : kCommands)
+    os << "  " << c.name << "  " << c.summary << '\n';
+}
+
+}  // namespace
+
+std::span<const Command> commandTable() {
+  return kCommands;
+}
+
+ExitStatus runCli(std::span<const std::string_view> args, CliStreams streams) {
+  if (args.empty()) {
+    printUsage(streams.err);
+    return ExitStatus::kBadUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    printUsage(streams.out);
+    return ExitStatus::kDone;
+  }
+  for (const auto& c : kCommands) {
+    if (c.name != args[0]) continue;
+    const auto rest = args.subspan(1);
+    if (!rest.empty() && rest[0] == "--help") {
+      streams.out << "usage: tavrin-cli " << c.synopsis << "\n\n" << c.summary << '\n';
+      return ExitStatus::kDone;
+    }
+    return c.run(rest, streams);
+  }
+  streams.err << "tavrin-cli: unknown command '" << args[0] << "' (see tavrin-cli --help)\n";
+  return ExitStatus::kBadUsage;
+}
+
+}  // namespace tavrin::cli
