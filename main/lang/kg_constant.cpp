@@ -23,42 +23,45 @@ std::string formatKg(long mantissa, int exponent) {
   return buffer;
 }
 
-// Reads an optional sign and the digits after it, like strtol, but keeps the digits as text so that
-// no length of input can overflow. Leading zeros are dropped, as the number's value drops them.
-struct SignedDigits {
+// A leading signed number as the KG text uses it: the sign, and its first seven significant digits
+// set left-aligned into seven places (12 becomes 1200000). Reading digit by digit keeps any length
+// of input from overflowing; leading zeros are dropped, as the number's value drops them.
+struct LeadingNumber {
   bool negative = false;
-  std::string digits;  // at least "0"
+  long leftAligned = 0;       // the first seven significant digits, zero-filled on the right
+  std::size_t digits = 0;     // count of significant digits in the text
+  long firstDigitsValue = 0;  // value of at most the first three significant digits
 };
 
-SignedDigits leadingNumber(std::string_view text) {
-  SignedDigits n;
+LeadingNumber leadingNumber(std::string_view text) {
+  LeadingNumber n;
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) n.negative = text[i++] == '-';
   while (i < text.size() && text[i] == '0')
     ++i;
-  while (i < text.size() && isDecimalDigit(text[i]))
-    n.digits += text[i++];
-  if (n.digits.empty()) n.digits = "0";
+  for (; i < text.size() && isDecimalDigit(text[i]); ++i, ++n.digits) {
+    if (n.digits < kMantissaDigits) n.leftAligned = n.leftAligned * 10 + (text[i] - '0');
+    if (n.digits < 3) n.firstDigitsValue = n.firstDigitsValue * 10 + (text[i] - '0');
+  }
+  for (std::size_t k = n.digits; k < kMantissaDigits; ++k)
+    n.leftAligned *= 10;
   return n;
 }
 
 int clampedExponent(std::string_view text) {
-  const SignedDigits e = leadingNumber(text);
-  const int magnitude = e.digits.size() > 2 ? kMaxExponent + 1 : std::atoi(e.digits.c_str());
-  const int value = std::min(magnitude, kMaxExponent);
-  return e.negative ? -value : value;
+  const LeadingNumber e = leadingNumber(text);
+  const long magnitude =
+      e.digits > 2 ? kMaxExponent : std::min<long>(e.firstDigitsValue, kMaxExponent);
+  return static_cast<int>(e.negative ? -magnitude : magnitude);
 }
 
 // Mantissa/exponent form. The mantissa's digits are set left-aligned into seven places first, and
 // only then held to the limit: "+9+45" means 0.9e45 and must end at +1701411+38, not above it.
 std::string normaliseMantissaExponent(std::string_view text) {
-  const SignedDigits m = leadingNumber(text);
+  const LeadingNumber m = leadingNumber(text);
   const auto sign = text.empty() ? std::string_view::npos : text.find_first_of("+-", 1);
   const int exponent = sign == std::string_view::npos ? 0 : clampedExponent(text.substr(sign));
-
-  std::string digits = m.digits.substr(0, kMantissaDigits);
-  digits.append(kMantissaDigits - digits.size(), '0');
-  long mantissa = std::atol(digits.c_str());
+  long mantissa = m.leftAligned;
   if (std::abs(exponent) == kMaxExponent) mantissa = std::min(mantissa, kMaxMantissaAtLimit);
   return formatKg(m.negative ? -mantissa : mantissa, exponent);
 }
