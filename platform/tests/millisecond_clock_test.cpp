@@ -16,11 +16,18 @@ TEST(PeriodElapsed, OnlyWhenNowIsBeyondStampPlusPeriod) {
     bool elapsed;
   };
   const Case cases[] = {
-      {100, 0, 100, false},         {101, 0, 100, true},        {0, 0, 0, false},   {1, 0, 0, true},
-      {5000, 4000, 999, true},      {5000, 4000, 1000, false},  {10, 20, 5, false},  // stamp in the
-                                                                                     // future
-      {kMax, kMax - 10, 10, false}, {kMax, kMax - 10, 9, true},  // stamp + period overflows
-      {kMax, 1, kMax, false},       {kMax, 0, kMax - 1, true},
+      {100, 0, 100, false},
+      {101, 0, 100, true},
+      {0, 0, 0, false},
+      {1, 0, 0, true},
+      {5000, 4000, 999, true},
+      {5000, 4000, 1000, false},
+      {10, 20, 5, false},  // stamp in the
+                           // future
+      {kMax, kMax - 10, 10, false},
+      {kMax, kMax - 10, 9, true},  // stamp + period overflows
+      {kMax, 1, kMax, false},
+      {kMax, 0, kMax - 1, true},
   };
   for (const Case& c : cases)
     EXPECT_EQ(periodElapsed(c.now, c.stamp, c.period), c.elapsed)
