@@ -88,7 +88,7 @@ IoStatus replaceFileContents(const std::filesystem::path& path, std::string_view
 
   struct stat old {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
-  if (!existed && errno != ENOENT) return {errnoText("cannot inspect", target)};
+  if (!existed && errno != ENOENT) return {errnoText("cannot stat", target)};
   if (existed && !S_ISREG(old.st_mode)) return {"not a regular file: " + target.string()};
 
   std::filesystem::path tempPath;

@@ -126,7 +126,7 @@ std::string openExisting(const SharedSectionPaths& paths, std::size_t size, Mapp
   if (!object.valid()) return errnoText("cannot open shared section in use", paths.objectName);
   struct stat st {};
   if (::fstat(object.get(), &st) != 0)
-    return errnoText("cannot inspect shared section", paths.objectName);
+    return errnoText("cannot stat shared section", paths.objectName);
   if (static_cast<std::size_t>(st.st_size) < size)
     return "shared section " + paths.objectName + " in use has " + std::to_string(st.st_size) +
            " bytes, fewer than " + std::to_string(size);

@@ -12,6 +12,8 @@ namespace {
 using Kind = DialogEvent::Kind;
 
 TEST(ScriptedUserDialog, AnswersFromTheScriptAndRecordsEverythingInOrder) {
+  const std::string translating = "Übersetzen"_cp1252;
+  const std::string overwrite = "Baustein überschreiben?"_cp1252;
   ScriptedUserDialog script;
   script.scriptAnswer(DialogAnswer::Yes);
   script.scriptAnswer(DialogAnswer::Cancel);
@@ -19,8 +21,8 @@ TEST(ScriptedUserDialog, AnswersFromTheScriptAndRecordsEverythingInOrder) {
   UserDialog& dialog = script;
 
   dialog.SetWaitCursor(true);
-  dialog.SetStatusText("Übersetzen"_cp1252);
-  EXPECT_TRUE(dialog.AskYesNo("Baustein überschreiben?"_cp1252));
+  dialog.SetStatusText(translating);
+  EXPECT_TRUE(dialog.AskYesNo(overwrite));
   EXPECT_EQ(dialog.AskYesNoCancel("Speichern?"), DialogAnswer::Cancel);
   EXPECT_FALSE(dialog.AskYesNo("Weiter?"));
   dialog.ShowMessage("Fertig", MessageKind::Information);
@@ -31,8 +33,8 @@ TEST(ScriptedUserDialog, AnswersFromTheScriptAndRecordsEverythingInOrder) {
 
   const std::vector<DialogEvent> expected = {
       {Kind::WaitCursorOn, ""},
-      {Kind::StatusText, "Übersetzen"_cp1252},
-      {Kind::Question, "Baustein überschreiben?"_cp1252},
+      {Kind::StatusText, translating},
+      {Kind::Question, overwrite},
       {Kind::Question, "Speichern?"},
       {Kind::Question, "Weiter?"},
       {Kind::Information, "Fertig"},
@@ -49,8 +51,9 @@ TEST(ScriptedUserDialog, AnswersFromTheScriptAndRecordsEverythingInOrder) {
 }
 
 TEST(ScriptedUserDialog, AQuestionWithoutAnAnswerIsRecordedAndAnsweredHarmlessly) {
+  const std::string erase = "Löschen?"_cp1252;
   ScriptedUserDialog script;
-  EXPECT_FALSE(script.AskYesNo("Löschen?"_cp1252));
+  EXPECT_FALSE(script.AskYesNo(erase));
   EXPECT_EQ(script.AskYesNoCancel("Speichern?"), DialogAnswer::Cancel);
 
   script.scriptAnswer(DialogAnswer::Cancel);  // AskYesNo cannot give it
@@ -59,7 +62,7 @@ TEST(ScriptedUserDialog, AQuestionWithoutAnAnswerIsRecordedAndAnsweredHarmlessly
 
   EXPECT_EQ(script.unexpectedQuestions(), 3u);
   EXPECT_EQ(script.texts(Kind::UnexpectedQuestion),
-            (std::vector<std::string>{"Löschen?"_cp1252, "Speichern?", "Ersetzen?"}));
+            (std::vector<std::string>{erase, "Speichern?", "Ersetzen?"}));
 }
 
 TEST(ScriptedUserDialog, EscapeIsPressedAfterTheScriptedNumberOfPolls) {
