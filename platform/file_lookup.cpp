@@ -25,7 +25,9 @@ std::optional<std::string> findEntry(const fs::path& dir, const std::string& nam
   if (fits(status, needDirectory)) return name;
 
   std::optional<std::string> best;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+  const fs::path listed =
+      dir.empty() ? fs::path(".") : dir;  // a relative path from the current directory
+  for (fs::directory_iterator it(listed, ec), end; !ec && it != end; it.increment(ec)) {
     std::string candidate = it->path().filename().string();
     if (!equalsIgnoreAsciiCase(candidate, name)) continue;
     std::error_code statusError;

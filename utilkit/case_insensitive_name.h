@@ -6,9 +6,8 @@
 
 namespace tavrin::utilkit {
 
-// `path` itself when it exists; otherwise the entry of its directory whose name equals the last
-// component without regard to ASCII case (the first in byte order when several do); otherwise
-// `path` unchanged. Only the last component is looked up. May throw std::bad_alloc.
+// The existing entry for `path`, each component found whatever its ASCII case (an exact match
+// first); the components that match nothing stay as given. May throw std::bad_alloc.
 std::filesystem::path resolveNameCase(const std::filesystem::path& path);
 
 }  // namespace tavrin::utilkit

@@ -36,10 +36,11 @@ TEST_F(FilePrepend, LineGoesInFrontOfTheUnchangedContents) {
 
 TEST_F(FilePrepend, FileFoundWhateverTheCase) {
   write("p/file.ini", "A");
-  // Only the file name is looked up whatever its case, not the directories above it.
-  EXPECT_FALSE(U_StringAmAnfangEinerDateiEinfuegen(at("P/FILE.INI").c_str(), "H"));
+  // Every component is found whatever its case, the directories as well as the file.
   EXPECT_TRUE(U_StringAmAnfangEinerDateiEinfuegen(at("p/FILE.INI").c_str(), "H"));
-  EXPECT_EQ(read("p/file.ini"), "H\r\nA");
+  EXPECT_TRUE(U_StringAmAnfangEinerDateiEinfuegen(at("P/File.Ini").c_str(), "G"));
+  EXPECT_EQ(read("p/file.ini"), "G\r\nH\r\nA");
+  EXPECT_EQ(tree("p"), std::set<std::string>{"file.ini"});
 }
 
 TEST_F(FilePrepend, Failures) {
