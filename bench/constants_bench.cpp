@@ -11,7 +11,8 @@ namespace {
 using tavrin::lang::ConstFormat;
 
 void BM_ParseConstant(benchmark::State& state, ConstFormat format, const char* text) {
-  for (auto _ : state) benchmark::DoNotOptimize(tavrin::lang::parseConstant(text, format));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(tavrin::lang::parseConstant(text, format));
 }
 BENCHMARK_CAPTURE(BM_ParseConstant, KF, ConstFormat::KF, "-12345");
 BENCHMARK_CAPTURE(BM_ParseConstant, KT, ConstFormat::KT, "100.2");
@@ -23,7 +24,8 @@ BENCHMARK_CAPTURE(BM_ParseConstant, KGDecimal, ConstFormat::KG, "12.5");
 void BM_WordToKFStr(benchmark::State& state) {
   char buffer[16];
   unsigned short value = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(U_WordToKFStr(buffer, value++));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(U_WordToKFStr(buffer, value++));
 }
 BENCHMARK(BM_WordToKFStr);
 
