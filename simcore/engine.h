@@ -1,0 +1,76 @@
+// The controller as this process reaches it: the shared record and what only this process knows.
+//
+// Contents
+//   Engine               the record, the clock and the block import buffer of this process
+//   engine               the process's engine; attaches "SIMCORE32File" on first use
+//   attachPrivate        a controller of this process alone (tests, the command line)
+//   attachShared         the controller of a named section
+//   detach               leave the controller (the last process removes the section)
+//
+// The record holds no pointers; everything this process derives from it is computed from the
+// record when it is needed, so that a change another process makes (a new controller type) is
+// never seen through a stale pointer.
+#ifndef SIMCORE_ENGINE_H
+#define SIMCORE_ENGINE_H
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/millisecond_clock.h"
+#include "platform/shared_section.h"
+#include "simcore/sim_image.h"
+
+#define SIMCORE32_CXX_API __attribute__((visibility("default")))
+
+namespace tavrin::simcore {
+
+inline constexpr std::string_view kSharedSectionName = "SIMCORE32File";
+
+class Engine {
+ public:
+  SimImage& image() { return *image_; }
+  const SimImage& image() const { return *image_; }
+
+  const platform::MillisecondClock& clock() const { return *clock_; }
+  uint64_t nowMs() const { return clock_->now(); }
+  // The clock stays owned by the caller; null returns to the real clock.
+  void setClock(const platform::MillisecondClock* clock);
+
+  // While the block import mode is active both RAMs are this caller's buffer.
+  uint8_t* importBuffer = nullptr;
+
+  // The few messages the engine shows itself (Windows-1252 text and caption). Without a sink
+  // they go to standard error.
+  using MessageSink = void (*)(const char* text, const char* caption);
+  MessageSink messageSink = nullptr;
+  void showMessage(const char* text, const char* caption) const;
+
+  bool attached() const { return image_ != nullptr; }
+  bool shared() const { return section_.has_value(); }
+
+ private:
+  friend SIMCORE32_CXX_API bool attachShared(std::string_view, std::string*);
+  friend SIMCORE32_CXX_API void attachPrivate();
+  friend SIMCORE32_CXX_API void detach();
+
+  SimImage* image_ = nullptr;
+  std::unique_ptr<SimImage> private_;
+  std::optional<platform::SharedSection> section_;
+  platform::SteadyMillisecondClock steadyClock_;
+  const platform::MillisecondClock* clock_ = &steadyClock_;
+};
+
+// On first use this attaches the shared section "SIMCORE32File", or, when the environment
+// variable TAVRIN_SIMCORE_SECTION is set, the section it names ("private": none, a controller
+// of this process alone). A section that cannot be attached leaves a private controller.
+SIMCORE32_CXX_API Engine& engine();
+
+SIMCORE32_CXX_API void attachPrivate();
+SIMCORE32_CXX_API bool attachShared(std::string_view name, std::string* error);
+SIMCORE32_CXX_API void detach();
+
+}  // namespace tavrin::simcore
+
+#endif

@@ -1,0 +1,65 @@
+#include "simcore/tests/controller_fixture.h"
+
+#include <fstream>
+#include <random>
+
+#include "simcore/simcore32.h"
+
+namespace tavrin::simcore::testing {
+
+std::vector<uint16_t> makeBlock(uint8_t type, uint8_t number, std::vector<uint16_t> body,
+                                uint16_t id2, uint16_t id3) {
+  std::vector<uint16_t> words = {0x7070, static_cast<uint16_t>(type << 8 | number), id2, id3,
+                                 static_cast<uint16_t>(body.size() + 5)};
+  words.insert(words.end(), body.begin(), body.end());
+  return words;
+}
+
+std::vector<uint8_t> bigEndian(const std::vector<uint16_t>& words) {
+  std::vector<uint8_t> bytes;
+  for (uint16_t w : words) {
+    bytes.push_back(static_cast<uint8_t>(w >> 8));
+    bytes.push_back(static_cast<uint8_t>(w));
+  }
+  return bytes;
+}
+
+std::vector<uint16_t> fromBigEndian(const uint8_t* bytes, std::size_t words) {
+  std::vector<uint16_t> out;
+  for (std::size_t i = 0; i < words; ++i)
+    out.push_back(static_cast<uint16_t>(bytes[2 * i] << 8 | bytes[2 * i + 1]));
+  return out;
+}
+
+void ControllerTest::SetUp() {
+  attachPrivate();
+  engine().setClock(&clock_);
+}
+
+void ControllerTest::TearDown() {
+  engine().setClock(nullptr);
+  detach();
+  if (!temp_.empty()) std::filesystem::remove_all(temp_);
+}
+
+uint16_t ControllerTest::write(const std::vector<uint16_t>& block, uint8_t mode) {
+  auto bytes = bigEndian(block);
+  return S5AG_BstWrite(static_cast<short>(block[1] >> 8 & 0x3F),
+                       static_cast<short>(block[1] & 0xFF), static_cast<short>(block.size()),
+                       bytes.data(), mode);
+}
+
+std::filesystem::path ControllerTest::tempDir() {
+  if (temp_.empty()) {
+    temp_ = std::filesystem::temp_directory_path() /
+            ("simcore-test-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(temp_);
+  }
+  return temp_;
+}
+
+void ControllerTest::writeFile(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+}  // namespace tavrin::simcore::testing

@@ -1,0 +1,44 @@
+// A private simulated controller for each test, on a clock the test moves.
+#ifndef SIMCORE_TESTS_CONTROLLER_FIXTURE_H
+#define SIMCORE_TESTS_CONTROLLER_FIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/millisecond_clock.h"
+#include "simcore/engine.h"
+#include "simcore/sim_image.h"
+
+namespace tavrin::simcore::testing {
+
+// A complete block: header of the given type and number, then the body words.
+std::vector<uint16_t> makeBlock(uint8_t type, uint8_t number, std::vector<uint16_t> body,
+                                uint16_t id2 = 0, uint16_t id3 = 0);
+// Big-endian bytes of a word sequence, as blocks cross the interface.
+std::vector<uint8_t> bigEndian(const std::vector<uint16_t>& words);
+std::vector<uint16_t> fromBigEndian(const uint8_t* bytes, std::size_t words);
+
+class ControllerTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  SimImage& image() { return engine().image(); }
+  // S5AG_BstWrite of a block built with makeBlock.
+  uint16_t write(const std::vector<uint16_t>& block, uint8_t mode = 0);
+  std::filesystem::path tempDir();
+  void writeFile(const std::filesystem::path& path, const std::string& text);
+
+  platform::ManualMillisecondClock clock_{1000};
+
+ private:
+  std::filesystem::path temp_;
+};
+
+}  // namespace tavrin::simcore::testing
+
+#endif
