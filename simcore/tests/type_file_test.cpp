@@ -1,7 +1,10 @@
 // Controller type files: the reader's rules and activation.
 #include "simcore/type_file.h"
 
+#include <array>
 #include <cstring>
+
+#include "outside/blockfile/blockfile32.h"
 
 #include "simcore/block_kinds.h"
 #include "simcore/s5_memory.h"
@@ -134,6 +137,68 @@ TEST_F(TypeFileActivation, FailuresLeaveTheControllerAsItWas) {
   EXPECT_EQ(S5AG_AGAktivieren((tempDir() / "GOOD.AG").c_str()), 4);
   image().runState = 0;
   EXPECT_EQ(std::memcmp(before.get(), &image(), sizeof(SimImage)), 0);
+}
+
+std::string shippedTypeFile(const char* name) {
+  return std::string(TAVRIN_SOURCE_DATA_DIR) + "/" + name;
+}
+
+TEST_F(TypeFileActivation, ShippedByteAddressedType) {
+  ASSERT_EQ(S5AG_AGAktivieren(shippedTypeFile("S5-100U.AG").c_str()), 0);
+  char name[80];
+  S5AG_GetAgTypString(name, 0);
+  EXPECT_STREQ(name, "S5-100U CPU 103");
+  EXPECT_EQ(S5AG_AGGross(), 0);
+  uint32_t bytes = 0;
+  S5AG_GetS5RamSizeByte(&bytes);
+  EXPECT_EQ(bytes, 16384u);
+  EXPECT_EQ(image().TIMER_ANZAHL, 128);
+  ASSERT_EQ(write(makeBlock(kTypeOB, 1, {0x6500})), 0);
+  EXPECT_EQ(S5AG_GetStartAdrOfs(kTypeOB, 1), 5);
+  EXPECT_EQ(S5AG_GetS5DBRamGetrennt(), 0);
+}
+
+TEST_F(TypeFileActivation, ShippedWordAddressedType) {
+  ASSERT_EQ(S5AG_AGAktivieren(shippedTypeFile("S5-115U.AG").c_str()), 0);
+  EXPECT_EQ(S5AG_AGGross(), 1);
+  EXPECT_EQ(image().AddrPerWord, 1);
+  // The word at 0x8000 lives in the upper half and shares its low byte with the word at 0x7FFF.
+  WriteS5Word(image(), 0x8000, 0x1234);
+  EXPECT_EQ(ReadS5Word(image(), 0x8000), 0x1234);
+  EXPECT_EQ(ReadS5Word(image(), 0x7FFF), 0);
+  // A block body lies at its RAM's start address plus one address per word.
+  ASSERT_EQ(write(makeBlock(kTypeDB, 3, {0xAAAA, 0xBBBB})), 0);
+  std::array<uint8_t, 12> head{};
+  ASSERT_EQ(S5AG_ReadKopf(kTypeDB, 3, head.data()), 0);
+  EXPECT_EQ(head[0] << 8 | head[1], 0x0005);
+  EXPECT_EQ(ReadS5Word(image(), 0x0005), 0xAAAA);
+  S5AG_WriteOutByte(1, 0x81);
+  EXPECT_EQ(ReadS5Byte(image(), 0xEF81), 0x81);
+  S5AG_WriteMerkWord(4, 0x0102);  // flags are bytes: one per address
+  EXPECT_EQ(ReadS5Byte(image(), 0xEE04), 0x01);
+  EXPECT_EQ(ReadS5Byte(image(), 0xEE05), 0x02);
+}
+
+TEST_F(TypeFileActivation, IntegratedBlocksComeFromTheTypesBlockFile) {
+  const auto s5d = tempDir() / "MIT_FB.S5D";
+  const S5DHandle file = _OeffneS5Datei(s5d.c_str());
+  ASSERT_NE(file, 0u);
+  unsigned char entry[S5D_ENTRY_BYTES];
+  ASSERT_NE(_NameZuBst("FB250", entry), 0);
+  const auto fb250 = bigEndian(makeBlock(kTypeFB, 250, {0x1005, 0x6500}));
+  entry[3] = static_cast<unsigned char>(fb250.size());
+  entry[4] = 0;
+  ASSERT_NE(_SchrBstDaten(file, entry, fb250.data()), 0);
+  _SchlS5Datei(file);
+  writeFile(tempDir() / "MIT_FB.AG", "[IntegrierteBausteine]\nBst1 = FB250\nBst2 = FB251\n");
+
+  ASSERT_EQ(S5AG_AGAktivieren((tempDir() / "MIT_FB.AG").c_str()), 0);
+  EXPECT_EQ(S5AG_BausteinVorhandenB(kTypeFB, 250), 1);
+  EXPECT_EQ(S5AG_IsIntegrBst(0x08FA), 1);
+  EXPECT_EQ(S5AG_IsIntegrBst(0x08FB), 1) << "listed though the file does not hold it";
+  EXPECT_EQ(S5AG_BstErase(kTypeFB, 250), 80);
+  ASSERT_EQ(S5AG_AGErase(), 0);
+  EXPECT_EQ(S5AG_BausteinVorhandenB(kTypeFB, 250), 1) << "an overall reset keeps it";
 }
 
 }  // namespace
