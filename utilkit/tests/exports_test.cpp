@@ -1,36 +1,17 @@
-// Every function the public header declares can be found by name in the built library, the way
-// another program loading libutilkit40.so looks it up.
-#include <dlfcn.h>
+// Every function the public header declares can be found by name in the built library.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <regex>
-#include <set>
-#include <sstream>
-#include <string>
+#include "platform/testing/exported_functions.h"
 
 namespace {
 
-std::set<std::string> declaredFunctions() {
-  std::ifstream header(UTILKIT_HEADER_PATH);
-  std::stringstream text;
-  text << header.rdbuf();
-  const std::string source = text.str();
-  const std::regex declaration(R"(UTILKIT40_API[^;(]*\b(U_\w+)\s*\()");
-  std::set<std::string> names;
-  for (std::sregex_iterator it(source.begin(), source.end(), declaration), end; it != end; ++it)
-    names.insert((*it)[1]);
-  return names;
-}
-
 TEST(Exports, EveryDeclaredFunctionIsExported) {
-  const std::set<std::string> names = declaredFunctions();
+  const auto names = tavrin::testing::declaredFunctions(UTILKIT_HEADER_PATH, "UTILKIT40_API", "U_");
   ASSERT_GE(names.size(), 90u) << "the header was not read: " << UTILKIT_HEADER_PATH;
-  void* library = dlopen(UTILKIT_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(library, nullptr) << dlerror();
-  for (const std::string& name : names)
-    EXPECT_NE(dlsym(library, name.c_str()), nullptr) << name << " is not exported";
-  dlclose(library);
+  const auto check = tavrin::testing::checkExports(UTILKIT_LIBRARY_PATH, names);
+  ASSERT_EQ(check.loadError, "");
+  for (const auto& name : check.missing)
+    ADD_FAILURE() << name << " is not exported";
 }
 
 }  // namespace
