@@ -139,6 +139,21 @@ TEST_F(TypeFileActivation, FailuresLeaveTheControllerAsItWas) {
   EXPECT_EQ(std::memcmp(before.get(), &image(), sizeof(SimImage)), 0);
 }
 
+TEST_F(TypeFileActivation, SimulatorInitReturnsToTheBuiltInType) {
+  const std::string file = std::string(TAVRIN_SOURCE_DATA_DIR) + "/S5-115U.AG";
+  ASSERT_EQ(S5AG_AGAktivieren(file.c_str()), 0);
+  ASSERT_EQ(write(makeBlock(kTypePB, 1, {0x6500})), 0);
+  S5AG_SimulatorInit("/opt/sim");
+  char name[80];
+  S5AG_GetAgTypString(name, 1);
+  EXPECT_EQ(std::string(name + 1, static_cast<std::size_t>(name[0])), "S5-95U");
+  EXPECT_EQ(S5AG_AGGross(), 0);
+  EXPECT_EQ(S5AG_BausteinVorhandenB(kTypePB, 1), 0);
+  EXPECT_STREQ(image().simulatorDir, "/opt/sim");
+  EXPECT_EQ(image().stopLatch, 1);
+  EXPECT_EQ(image().runState, 0);
+}
+
 std::string shippedTypeFile(const char* name) {
   return std::string(TAVRIN_SOURCE_DATA_DIR) + "/" + name;
 }
