@@ -24,15 +24,24 @@
 // "FVX003"), 3 data format block of a data block ("DV005", "DVX005").
 //
 // FILE LAYOUT (this library's own)
-//   offset 0   16 bytes  magic "TAVRIN-S5D-1\r\n\x1A\0"
+//   offset 0   16 bytes  magic "TAVRIN-S5D-2\r\n\x1A\0"
 //   then one record per block, in the order written:
 //              9 bytes   the directory entry (length in bytes 3-4)
 //              4 bytes   CRC-32 (IEEE, as zlib) of the entry and the data, low byte first
 //              n bytes   the data, n = the entry's length
-//   An empty file (0 bytes) is a valid file without blocks. A file whose magic, record framing
-//   or checksums do not hold is refused as a whole (status 7) and never changed. Every change
-//   writes the complete new file beside the old one and renames it over it, so a failed or
-//   interrupted write leaves the old file intact.
+//   then the trailer, the last 12 bytes of the file:
+//              4 bytes   tag 0xFF "END" (0xFF is no block type code, so no record begins so)
+//              4 bytes   the number of records, low byte first
+//              4 bytes   CRC-32 of every byte of the file before these 4, low byte first
+//   A file without blocks is an empty file (0 bytes): a missing file is created empty, and a
+//   file whose last block is deleted is written empty. A non-empty file holds at least one
+//   record, so the magic alone, or the magic and a trailer counting no records, is refused.
+//   Because the trailer cannot be taken for a record and must end the file, no file cut short
+//   at any length but 0 holds together. Files of the earlier layout without a trailer (magic
+//   "TAVRIN-S5D-1...") are refused like any other. A file whose magic, record framing, trailer or
+//   checksums do not hold, or that goes on after its trailer, is refused as a whole (status 7)
+//   and never changed. Every change writes the complete new file beside the old one and
+//   renames it over it, so a failed or interrupted write leaves the old file intact.
 #ifndef OUTSIDE_BLOCKFILE_BLOCKFILE32_H
 #define OUTSIDE_BLOCKFILE_BLOCKFILE32_H
 

@@ -15,28 +15,36 @@ struct Block {
   const char* name;
   std::size_t length;
 };
-const Block kBlocks[] = {{"PB001", 30}, {"PK001", 0}, {"FB003", 20}, {"FV003", 7}, {"DV005", 12}};
+using Blocks = std::vector<Block>;
+const Blocks kBlocks = {{"PB001", 30}, {"PK001", 0}, {"FB003", 20}, {"FV003", 7}, {"DV005", 12}};
 
 constexpr std::size_t kMagicBytes = 16;
 constexpr std::size_t kRecordFrameBytes = S5D_ENTRY_BYTES + 4;
+constexpr std::size_t kTrailerBytes = 12;
 
 class Corruption : public BlockFileTest {
  protected:
   void SetUp() override {
     BlockFileTest::SetUp();
+    good_ = writeGood(kBlocks);
+  }
+
+  // good.s5d written afresh through the library with `blocks`; its bytes.
+  Bytes writeGood(const Blocks& blocks) {
+    std::filesystem::remove(root_ / "good.s5d");
     const S5DHandle handle = open("good.s5d");
-    ASSERT_NE(handle, 0u);
+    EXPECT_NE(handle, 0u);
     unsigned seed = 1;
-    for (const Block& block : kBlocks)
-      ASSERT_TRUE(writeBlock(handle, block.name, blockBytes(block.length, seed++), 0x70040001));
-    ASSERT_TRUE(close(handle));
-    good_ = readFile("good.s5d");
-    // The file ends validly after the magic and after each whole record.
-    std::size_t end = kMagicBytes;
-    validEnds_ = {0, end};
-    for (const Block& block : kBlocks)
-      validEnds_.push_back(end += kRecordFrameBytes + block.length);
-    ASSERT_EQ(good_.size(), validEnds_.back());
+    for (const Block& block : blocks)
+      EXPECT_TRUE(writeBlock(handle, block.name, blockBytes(block.length, seed++), 0x70040001))
+          << block.name;
+    EXPECT_TRUE(close(handle));
+    const Bytes bytes = readFile("good.s5d");
+    std::size_t size = kMagicBytes + kTrailerBytes;
+    for (const Block& block : blocks)
+      size += kRecordFrameBytes + block.length;
+    EXPECT_EQ(bytes.size(), size);
+    return bytes;
   }
 
   // Opening and compressing `bytes` are refused with status 7 and change nothing.
@@ -51,28 +59,32 @@ class Corruption : public BlockFileTest {
   }
 
   Bytes good_;
-  std::vector<std::size_t> validEnds_;
 };
 
 TEST_F(Corruption, EveryTruncation) {
-  for (std::size_t length = 0; length < good_.size(); ++length) {
-    const Bytes cut(good_.begin(), good_.begin() + static_cast<std::ptrdiff_t>(length));
-    const auto valid = std::find(validEnds_.begin(), validEnds_.end(), length);
-    if (valid == validEnds_.end()) {
-      expectRefused(cut, "cut to " + std::to_string(length));
-      continue;
-    }
-    // Cut between records: a valid file with the blocks before the cut.
-    writeFile("bad.s5d", cut);
-    const S5DHandle handle = open("bad.s5d");
-    ASSERT_NE(handle, 0u) << length;
-    std::vector<std::string> expected;
-    for (std::size_t i = 0; i + 2 <= static_cast<std::size_t>(valid - validEnds_.begin()); ++i)
-      expected.push_back(kBlocks[i].name);
-    EXPECT_EQ(directoryNames(handle), expected) << length;
-    ASSERT_TRUE(close(handle));
-    EXPECT_EQ(readFile("bad.s5d"), cut) << length;
+  const std::vector<std::pair<const char*, Blocks>> files = {
+      {"several blocks", kBlocks},
+      {"one block", {{"OB001", 10}}},
+      {"one block of no bytes", {{"DK005", 0}}},
+      {"blocks of no bytes", {{"PK001", 0}, {"FK002", 0}, {"DK003", 0}}},
+  };
+  for (const auto& [what, blocks] : files) {
+    const Bytes whole = writeGood(blocks);
+    ASSERT_FALSE(HasFailure()) << what;
+    for (std::size_t length = 1; length < whole.size(); ++length)
+      expectRefused(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length)),
+                    std::string(what) + " cut to " + std::to_string(length));
+    EXPECT_EQ(readFile("good.s5d"), whole) << what;
   }
+}
+
+TEST_F(Corruption, CutToNothingIsTheEmptyFile) {
+  writeFile("bad.s5d", {});
+  const S5DHandle handle = open("bad.s5d");
+  ASSERT_NE(handle, 0u) << _GetStatus();
+  EXPECT_TRUE(directory(handle).empty());
+  ASSERT_TRUE(close(handle));
+  EXPECT_TRUE(readFile("bad.s5d").empty());
 }
 
 TEST_F(Corruption, EveryFlippedByte) {
@@ -84,32 +96,46 @@ TEST_F(Corruption, EveryFlippedByte) {
     }
 }
 
-TEST_F(Corruption, BytesAfterTheLastRecord) {
+TEST_F(Corruption, BytesAfterTheTrailer) {
   for (std::size_t extra = 1; extra <= 2 * kRecordFrameBytes; ++extra)
     for (const unsigned char fill : {0x00, 0x55, 0xFF}) {
       Bytes longer = good_;
       longer.insert(longer.end(), extra, fill);
       expectRefused(longer, std::to_string(extra) + " bytes of " + std::to_string(fill));
     }
+  // The trailer repeated, as a second write appended to the first would leave it.
+  Bytes twice = good_;
+  twice.insert(twice.end(), good_.end() - kTrailerBytes, good_.end());
+  expectRefused(twice, "the trailer twice");
 }
 
 TEST_F(Corruption, AnotherFilesBytes) {
   const std::vector<std::pair<std::string, Bytes>> cases = {
       {"text", {'P', 'B', '0', '0', '1', '\r', '\n'}},
       {"one byte", {0x00}},
-      {"magic of a later version",
+      {"the magic alone",
        {'T', 'A', 'V', 'R', 'I', 'N', '-', 'S', '5', 'D', '-', '2', '\r', '\n', 0x1A, 0}},
+      {"magic of the earlier layout",
+       {'T', 'A', 'V', 'R', 'I', 'N', '-', 'S', '5', 'D', '-', '1', '\r', '\n', 0x1A, 0}},
+      {"magic of a later version",
+       {'T', 'A', 'V', 'R', 'I', 'N', '-', 'S', '5', 'D', '-', '3', '\r', '\n', 0x1A, 0}},
       {"magic, lower case",
-       {'t', 'a', 'v', 'r', 'i', 'n', '-', 's', '5', 'd', '-', '1', '\r', '\n', 0x1A, 0}},
+       {'t', 'a', 'v', 'r', 'i', 'n', '-', 's', '5', 'd', '-', '2', '\r', '\n', 0x1A, 0}},
   };
   for (const auto& [what, bytes] : cases)
     expectRefused(bytes, what);
+  // The good file with another version in its magic, its checksums otherwise intact.
+  for (const char version : {'1', '3'}) {
+    Bytes other = good_;
+    other[11] = static_cast<unsigned char>(version);
+    expectRefused(other, std::string("the good file with version ") + version);
+  }
 }
 
 TEST_F(Corruption, TheGoodFileStillOpens) {
   const S5DHandle handle = open("good.s5d");
   ASSERT_NE(handle, 0u);
-  EXPECT_EQ(directory(handle).size(), std::size(kBlocks));
+  EXPECT_EQ(directory(handle).size(), kBlocks.size());
 }
 
 }  // namespace
