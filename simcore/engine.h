@@ -41,6 +41,24 @@ class Engine {
   // While the block import mode is active both RAMs are this caller's buffer.
   uint8_t* importBuffer = nullptr;
 
+  // Callbacks of this process: the hook before every instruction, the user functions of the
+  // special functions 0xC000.., the analog value source, and the programming-device service's
+  // delay. Null when not installed.
+  using DebugHook = unsigned short (*)();
+  using UserFunction = void (*)();
+  // Returns an error word (0: the value is valid) and fills the value, its shift count and two
+  // flag bits for the module and channel bytes it is given.
+  using AnalogValueSource = uint16_t (*)(uint8_t module, uint8_t channel, uint16_t* value,
+                                         uint8_t* shift, uint8_t* flag1, uint8_t* flag2);
+  using DelayCallback = void (*)();
+  DebugHook debugHook = nullptr;
+  UserFunction userFunctions[30] = {};
+  AnalogValueSource analogValueSource = nullptr;
+  DelayCallback delayCallback = nullptr;
+
+  // When the background routine last acted in this process.
+  uint64_t lastBackgroundMs = 0;
+
   // The few messages the engine shows itself (Windows-1252 text and caption). Without a sink
   // they go to standard error.
   using MessageSink = void (*)(const char* text, const char* caption);

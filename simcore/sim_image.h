@@ -211,6 +211,7 @@ struct SimImage {
   uint8_t prgSoftwareDrivesCycle;
   uint8_t createdMark;  // 255 once the creator has initialised the record
   uint8_t sysParam[kSysParamBytes];
+  uint32_t BR;  // address register of the register-relative instructions
   uint8_t request[kRequestBytes];
 };
 
@@ -230,7 +231,7 @@ static_assert(offsetof(SimImage, Space) % 8 == 0);
 static_assert(offsetof(SimImage, Space) == 600);
 static_assert(offsetof(SimImage, timerStartMs) % 8 == 0);
 static_assert(offsetof(SimImage, averageCycleMs) % 8 == 0);
-static_assert(sizeof(SimImage) == 148864);
+static_assert(sizeof(SimImage) == 148872);
 
 }  // namespace tavrin::simcore
 
