@@ -13,7 +13,8 @@ namespace tavrin::simcore::interp {
 
 inline void mergePendingOr(SimImage& s) {
   uint8_t& pending = s.pendingOr[s.bracketDepth];
-  s.VKE |= pending;
+  if (pending == 0) return;  // the common case writes nothing
+  s.VKE = 1;
   pending = 0;
 }
 

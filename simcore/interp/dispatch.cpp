@@ -688,23 +688,35 @@ void RunOrganisationBlock(Engine& engine, uint16_t entry) {
   // The first poll comes with the first instruction, so that every run sees the clock.
   unsigned pollCountdown = 1;
 
+  // The step address and the instruction count are kept in locals and only written to the
+  // record: reading them back from memory after every instruction would chain each instruction
+  // to the store of the one before. Code and size are locals because stores into the operand
+  // areas could otherwise alias them.
+  const uint8_t* const code = m.code;
+  const unsigned codeWords = m.codeWords;
+  uint16_t at = s.Saz;
+  uint16_t count = 0;
   while (!run.ended && s.stopLatch == 0) {
-    const uint16_t at = s.Saz;
-    if (at + 1u >= m.codeWords) {
+    if (at + 1u >= codeWords) {
       m.stop(kOperandOutOfRange);
       return;
     }
-    const uint16_t w = m.codeWord(at);
-    const uint16_t w1 = m.codeWord(static_cast<uint16_t>(at + 1));
+    const uint16_t w = rd16(code + 2 * at);
+    const uint16_t w1 = rd16(code + 2 * at + 2);
     if (engine.debugHook != nullptr) {
       s.instructionWord = w;
       s.nextWord = w1;
       engine.debugHook();
+      at = s.Saz;
     }
-    ++s.instructionsThisRun;
+    s.instructionsThisRun = ++count;
     s.SazOld = at;
-    if (const unsigned words = execute(m, run, w, w1, at))
-      s.Saz = static_cast<uint16_t>(at + words);
+    if (const unsigned words = execute(m, run, w, w1, at)) {
+      at = static_cast<uint16_t>(at + words);
+      s.Saz = at;
+    } else {
+      at = s.Saz;
+    }
 
     if (--pollCountdown == 0) {
       pollCountdown = kInstructionsBetweenPolls;
@@ -713,14 +725,16 @@ void RunOrganisationBlock(Engine& engine, uint16_t entry) {
     if (s.errorWord != 0) {
       if (processErrors(engine) == ErrorOutcome::AbandonRun) return;
       m.refreshDataBlock();
+      at = s.Saz;
     }
-    if (s.instructionsThisRun > s.instructionLimit) {
+    if (count > s.instructionLimit) {
       // The count starts again, so that an error block that lets the run go on is not called
       // again after every further instruction.
-      s.instructionsThisRun = 0;
+      s.instructionsThisRun = count = 0;
       m.raise(kErrCycleTime, kCycleTimeExceeded);
       if (processErrors(engine) == ErrorOutcome::AbandonRun) return;
       m.refreshDataBlock();
+      at = s.Saz;
     }
   }
 }
