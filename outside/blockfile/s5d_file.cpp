@@ -79,13 +79,12 @@ std::optional<BlockRecords> parseBlockFile(std::span<const std::uint8_t> bytes) 
 }
 
 std::vector<std::uint8_t> serialiseBlockFile(const BlockRecords& records) {
-  std::vector<std::uint8_t> bytes;
-  if (records.empty()) return bytes;
+  if (records.empty()) return {};
   std::size_t size = kFileMagic.size() + kTrailerBytes;
   for (const BlockRecord& record : records)
     size += kRecordFrameBytes + record.data.size();
+  std::vector<std::uint8_t> bytes(kFileMagic.begin(), kFileMagic.end());
   bytes.reserve(size);
-  bytes.insert(bytes.end(), kFileMagic.begin(), kFileMagic.end());
   for (const BlockRecord& record : records) {
     bytes.insert(bytes.end(), record.entry.begin(), record.entry.end());
     appendWord32(bytes, recordChecksum(record.entry, record.data));
