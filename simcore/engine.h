@@ -58,6 +58,8 @@ class Engine {
 
   // When the background routine last acted in this process.
   uint64_t lastBackgroundMs = 0;
+  // The step address the block status recorder saw last in this process (-1: none yet).
+  int32_t lastRecordedSaz = -1;
 
   // The few messages the engine shows itself (Windows-1252 text and caption). Without a sink
   // they go to standard error.

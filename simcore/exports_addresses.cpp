@@ -4,6 +4,7 @@
 #include "simcore/ram.h"
 #include "simcore/s5_memory.h"
 #include "simcore/simcore32.h"
+#include "simcore/stack_images.h"
 #include "simcore/timer_words.h"
 
 using namespace tavrin::simcore;
@@ -40,8 +41,11 @@ extern "C" {
 
 unsigned short S5AG_AdrRead(unsigned short address, short count, unsigned char* buffer) {
   if (buffer == nullptr || count <= 0) return 0;
-  const SimImage& img = engine().image();
+  Engine& e = engine();
+  const SimImage& img = e.image();
   const unsigned step = wordAddressed(img) ? 1 : 2;
+  // The control bits are rebuilt when a programming device reads them.
+  if (address == img.areaStart[kBs] + 10 / step) buildControlBits(e);
   const unsigned words = (unsigned(count) + step - 1) / step;
   for (unsigned i = 0, a = address; i < words && a <= 0xFFFF; ++i, a += step) {
     const uint16_t w = ReadS5Word(img, static_cast<uint16_t>(a));

@@ -7,6 +7,7 @@
 #include "simcore/interp/machine.h"
 #include "simcore/interpreter.h"
 #include "simcore/s5_memory.h"
+#include "simcore/status_recorder.h"
 
 namespace tavrin::simcore {
 
@@ -76,8 +77,8 @@ bool runOrganisationBlockInFrame(Engine& engine, uint16_t ob) {
 ErrorOutcome processErrors(Engine& engine) {
   SimImage& s = engine.image();
   ErrorOutcome outcome = ErrorOutcome::Continue;
-  if ((s.errorWord & interp::kErrBlockStatus) != 0)
-    s.errorWord &= static_cast<uint16_t>(~interp::kErrBlockStatus);
+  // The recorder runs after every instruction while it is armed; the bit stays set.
+  if ((s.errorWord & interp::kErrBlockStatus) != 0) recordBlockStatus(engine);
   if ((s.errorWord & kStopAtOnce) != 0) {
     stopLatched(s);
     return outcome;
@@ -85,13 +86,14 @@ ErrorOutcome processErrors(Engine& engine) {
   for (const ErrorBlock& e : kErrorBlocks) {
     if (s.stopLatch != 0) break;
     if ((s.errorWord & e.bit) == 0) continue;
-    s.errorWord &= static_cast<uint16_t>(~e.bit);
     if ((s.errorObsInProgress & e.bit) != 0 || !obExists(s, e.ob)) {
+      // The bit stays set, so that the interrupt stack shows why the controller stopped.
       stopLatched(s);
       if (e.bit == interp::kErrTransfer || e.bit == interp::kErrCollision)
         outcome = ErrorOutcome::AbandonRun;
       break;
     }
+    s.errorWord &= static_cast<uint16_t>(~e.bit);
     if (e.bit == interp::kErrCycleTime) s.cycleMonitoringStartMs = engine.nowMs();
     s.errorObsInProgress |= e.bit;
     runOrganisationBlockInFrame(engine, e.ob);

@@ -190,7 +190,7 @@ struct SimImage {
   // Cycle time keeping (milliseconds of the engine's clock).
   alignas(8) uint64_t cycleMonitoringStartMs;
   uint64_t cycleCallStartMs;
-  uint64_t averagingWindowStartMs;
+  uint64_t averagingDurationSumMs;  // the durations of the calls since the last average
   uint64_t obLastRunMs[kTimeDrivenObs];
   int32_t intermediateFixed;
   uint32_t intermediateFloat;

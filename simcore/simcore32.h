@@ -8,6 +8,9 @@
 //   5. Controller and memory information     type name, RAM sizes and use, shared flags
 //   6. Registers                             accumulators, status bits, step address
 //   7. S5 floating-point numbers             S5AG_S5LongToFloat, S5AG_FloatToS5Long
+//   8. Cycle and organisation blocks         S5AG_Step5Zyklus, time-driven and interrupt blocks
+//   9. Status and test functions             block status, variables, stacks, system parameters
+//  10. Callbacks of the program              instruction hook, user functions, analog values
 //
 // Every process that loads the library drives the same controller: its state lives in the shared
 // memory section "SIMCORE32File" (per user). Every export is extern "C", works directly on that
@@ -171,8 +174,107 @@ SIMCORE32_API unsigned short S5AG_GetAnzBef(void);
 SIMCORE32_API float S5AG_S5LongToFloat(uint32_t s5Float);
 SIMCORE32_API uint32_t S5AG_FloatToS5Long(float value);
 
+/* 8. Cycle and organisation blocks --------------------------------------------------------- */
+SIMCORE32_API unsigned short S5AG_Step5Zyklus(void);
+SIMCORE32_API unsigned short S5AG_Step5ZyklusReady(void);
+SIMCORE32_API unsigned short S5AG_BSRoutine(void);
+SIMCORE32_API unsigned short S5AG_BSRoutineReady(void);
+SIMCORE32_API double S5AG_GetZyklusZeitSystemMS(void);
+SIMCORE32_API unsigned short S5AG_ZykluszeitReset(void);
+SIMCORE32_API unsigned short S5AG_GetZykBaustein(void);
+/* OB 2, 9, 10..18, 25, 26, 32, 33, 34; false (0) when the block does not exist. */
+SIMCORE32_API unsigned char S5AG_SonderOBAufruf(short ob);
+SIMCORE32_API unsigned short S5AG_SetEventZeitOB(unsigned short bit);
+SIMCORE32_API unsigned short S5AG_ClearEventZeitOB(unsigned short bit);
+SIMCORE32_API unsigned short S5AG_GetSonderAktionWord(void);
+SIMCORE32_API unsigned short S5AG_SetSonderAktionWord(unsigned short word);
+
+/* 9. Status and test functions ------------------------------------------------------------- */
+/* The system parameters of the controller, as the programming side keeps them. */
+#pragma pack(push, 1)
+typedef struct syspar {
+  uint32_t reserved0;
+  uint32_t reserved1;
+  uint32_t paeStart;
+  uint32_t paaStart;
+  uint32_t flagsStart;
+  uint32_t timersStart;
+  uint32_t countersStart;
+  uint32_t bsStart;
+  int16_t softwareVersion;
+  uint32_t s5EndAddress;
+  uint32_t baOrBsStart;   /* word-addressed types: BA start; byte-addressed: BS start */
+  uint16_t listLength[7]; /* DB, SB, PB, FB, OB, FX, DX in S5 addresses */
+  uint16_t db0Length;
+  uint16_t cpu2;
+  uint16_t headerLength; /* of a block header in S5 addresses */
+  uint16_t cpu1;
+} syspar;
+#pragma pack(pop)
+
+SIMCORE32_API unsigned short S5AG_StBstParam(short length, unsigned char* request,
+                                             unsigned short offset);
+SIMCORE32_API unsigned short S5AG_StatBstZyk(unsigned char* buffer, short maxItems, short* length,
+                                             short* notTriggered, unsigned char* ready);
+SIMCORE32_API unsigned short S5AG_StatusVarDaten(unsigned char* request, short length);
+SIMCORE32_API unsigned short S5AG_StatusVarZykLesen(unsigned char* buffer);
+SIMCORE32_API unsigned short S5AG_RdStBits(unsigned char* buffer);
+SIMCORE32_API unsigned short S5AG_RdUStack(unsigned char* buffer, short* length);
+SIMCORE32_API unsigned short S5AG_BStack(unsigned char* buffer, short* length);
+/* The name buffer holds 8 bytes. */
+SIMCORE32_API unsigned short S5AG_GetStopDaten(char* name, unsigned short* offset,
+                                               unsigned short* instruction,
+                                               unsigned char lengthPrefixed);
+SIMCORE32_API unsigned short S5AG_Sysinit(unsigned char* buffer, short* length);
+SIMCORE32_API unsigned short S5AG_GetSysParam(syspar* parameters);
+SIMCORE32_API unsigned short S5AG_GetBStackZeiger(void);
+
+/* 10. Callbacks of the program (process-local) --------------------------------------------- */
+typedef unsigned short (*S5AG_DebugHook)(void);
+typedef void (*S5AG_UserFunction)(void);
+/* Fills the value, its shift count and two flag bits of an analog channel; returns 0 when the
+   value is valid, an error word otherwise. */
+typedef unsigned short (*S5AG_AnalogValueSource)(unsigned char module, unsigned char channel,
+                                                 unsigned short* value, unsigned char* shift,
+                                                 unsigned char* flag1, unsigned char* flag2);
+SIMCORE32_API unsigned short S5AG_SetFncDebug(S5AG_DebugHook hook);
+/* Each stores the user function n that the special function 0xC0dd (dd = n in decimal) calls. */
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser0(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser1(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser2(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser3(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser4(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser5(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser6(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser7(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser8(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser9(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser10(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser11(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser12(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser13(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser14(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser15(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser16(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser17(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser18(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser19(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser20(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser21(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser22(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser23(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser24(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser25(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser26(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser27(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser28(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrUser29(S5AG_UserFunction function);
+SIMCORE32_API unsigned short S5AG_SetFncPtrGetAnalogWertBG(S5AG_AnalogValueSource source);
+
 #ifdef __cplusplus
 }
+
+static_assert(sizeof(syspar) == 64, "the system parameter record is packed");
 #endif
 
 #endif

@@ -34,6 +34,8 @@ std::vector<uint16_t> fromBigEndian(const uint8_t* bytes, std::size_t words) {
 void ControllerTest::SetUp() {
   attachPrivate();
   engine().setClock(&clock_);
+  // As the program does at start: without it the first cycle initialises the controller anew.
+  S5AG_SimulatorInit("");
 }
 
 void ControllerTest::TearDown() {

@@ -20,6 +20,7 @@ class InterpreterTest : public ControllerTest {
     image().stopLatch = 0;
     image().blockStackDepth = 0;
     image().bracketDepth = 0;
+    image().errorWord = 0;
   }
   uint16_t bs(unsigned n);
   bool stopped() { return image().stopLatch != 0; }
