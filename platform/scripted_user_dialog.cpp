@@ -75,7 +75,8 @@ void ScriptedUserDialog::ShowMessage(std::string_view text, MessageKind kind) {
 
 bool ScriptedUserDialog::AskYesNo(std::string_view text) {
   record(DialogEvent::Kind::Question, text);
-  if (answers_.empty() || answers_.front() == DialogAnswer::Cancel) {
+  if (answers_.empty() || answers_.front() == DialogAnswer::Cancel ||
+      answers_.front() == DialogAnswer::All) {
     record(DialogEvent::Kind::UnexpectedQuestion, text);
     return false;
   }
@@ -85,6 +86,23 @@ bool ScriptedUserDialog::AskYesNo(std::string_view text) {
 }
 
 DialogAnswer ScriptedUserDialog::AskYesNoCancel(std::string_view text) {
+  record(DialogEvent::Kind::Question, text);
+  if (answers_.empty() || answers_.front() == DialogAnswer::All) {
+    record(DialogEvent::Kind::UnexpectedQuestion, text);
+    return DialogAnswer::Cancel;
+  }
+  const DialogAnswer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+void ScriptedUserDialog::ShowTitledMessage(std::string_view title, std::string_view text,
+                                           MessageKind kind) {
+  titles_.emplace_back(title);
+  ShowMessage(text, kind);
+}
+
+DialogAnswer ScriptedUserDialog::AskYesNoAllCancel(std::string_view text) {
   record(DialogEvent::Kind::Question, text);
   if (answers_.empty()) {
     record(DialogEvent::Kind::UnexpectedQuestion, text);

@@ -55,6 +55,10 @@ class ScriptedUserDialog final : public UserDialog {
   bool waitCursor() const { return waitCursor_; }
 
   void ShowMessage(std::string_view text, MessageKind kind) override;
+  // Recorded like ShowMessage; the title is kept in titles().
+  void ShowTitledMessage(std::string_view title, std::string_view text, MessageKind kind) override;
+  DialogAnswer AskYesNoAllCancel(std::string_view text) override;
+  const std::vector<std::string>& titles() const { return titles_; }
   bool AskYesNo(std::string_view text) override;
   DialogAnswer AskYesNoCancel(std::string_view text) override;
   void ShowStatusMessage(std::string_view text) override;
@@ -66,6 +70,7 @@ class ScriptedUserDialog final : public UserDialog {
   void record(DialogEvent::Kind kind, std::string_view text);
 
   std::deque<DialogAnswer> answers_;
+  std::vector<std::string> titles_;
   std::vector<DialogEvent> events_;
   std::optional<std::size_t> escapeAfter_;
   std::size_t escapePolls_ = 0;

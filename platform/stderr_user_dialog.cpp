@@ -14,6 +14,8 @@ std::string_view answerName(DialogAnswer answer) {
       return "yes";
     case DialogAnswer::No:
       return "no";
+    case DialogAnswer::All:
+      return "all";
     case DialogAnswer::Cancel:
       break;
   }
@@ -55,6 +57,12 @@ bool StderrUserDialog::AskYesNo(std::string_view text) {
 }
 
 DialogAnswer StderrUserDialog::AskYesNoCancel(std::string_view text) {
+  const DialogAnswer answer = answer_ == DialogAnswer::All ? DialogAnswer::Yes : answer_;
+  print({}, text, std::string(" -> ") + std::string(answerName(answer)));
+  return answer;
+}
+
+DialogAnswer StderrUserDialog::AskYesNoAllCancel(std::string_view text) {
   print({}, text, std::string(" -> ") + std::string(answerName(answer_)));
   return answer_;
 }

@@ -26,6 +26,7 @@ class StderrUserDialog final : public UserDialog {
   void ShowMessage(std::string_view text, MessageKind kind) override;
   bool AskYesNo(std::string_view text) override;
   DialogAnswer AskYesNoCancel(std::string_view text) override;
+  DialogAnswer AskYesNoAllCancel(std::string_view text) override;
   void ShowStatusMessage(std::string_view text) override;
   void SetStatusText(std::string_view text) override;
   void SetWaitCursor(bool) override {}

@@ -18,7 +18,7 @@
 namespace tavrin::platform {
 
 enum class MessageKind { Information, Warning, Error };
-enum class DialogAnswer { Yes, No, Cancel };
+enum class DialogAnswer { Yes, No, Cancel, All };
 
 inline constexpr std::uint64_t kStatusMessageMilliseconds = 3000;
 
@@ -28,9 +28,16 @@ class UserDialog {
 
   // A modal message; returns when the user has acknowledged it.
   virtual void ShowMessage(std::string_view text, MessageKind kind) = 0;
+  // A modal message under a title of its own ("Fehler", "S5D-Fehler!", ...).
+  virtual void ShowTitledMessage(std::string_view title, std::string_view text, MessageKind kind) {
+    (void)title;
+    ShowMessage(text, kind);
+  }
   // A modal question: true for yes.
   virtual bool AskYesNo(std::string_view text) = 0;
   virtual DialogAnswer AskYesNoCancel(std::string_view text) = 0;
+  // A question over a series (overwrite this one, none, all, stop): yes, no, all or cancel.
+  virtual DialogAnswer AskYesNoAllCancel(std::string_view text) { return AskYesNoCancel(text); }
   // Status-bar text shown for kStatusMessageMilliseconds, then the permanent text returns.
   virtual void ShowStatusMessage(std::string_view text) = 0;
   // The permanent status-bar text.

@@ -114,3 +114,20 @@ TEST(StderrUserDialog, PrintsThePermanentStatusTextOnlyWhenItChanges) {
 
 }  // namespace
 }  // namespace tavrin::platform
+
+namespace tavrin::platform {
+namespace {
+
+TEST(ScriptedUserDialogSeries, AllIsAnAnswerOnlyForSeriesQuestions) {
+  ScriptedUserDialog script;
+  script.scriptAnswer(DialogAnswer::All);
+  EXPECT_EQ(script.AskYesNoCancel("Speichern?"), DialogAnswer::Cancel) << "a three-answer question";
+  EXPECT_EQ(script.unexpectedQuestions(), 1u);
+  EXPECT_EQ(script.AskYesNoAllCancel("Ueberschreiben?"), DialogAnswer::All);
+  script.ShowTitledMessage("Fehler", "Tabellenindex", MessageKind::Error);
+  EXPECT_EQ(script.titles(), std::vector<std::string>{"Fehler"});
+  EXPECT_EQ(script.texts(DialogEvent::Kind::Error), std::vector<std::string>{"Tabellenindex"});
+}
+
+}  // namespace
+}  // namespace tavrin::platform
