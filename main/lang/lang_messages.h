@@ -35,6 +35,49 @@ inline constexpr const char* kParameter1OutOfRange =
 inline constexpr const char* kParameter2OutOfRange =
     "Parameter 2 ist außerhalb des erlaubten Bereichs !"_cp1252;
 
+// Statement lines.
+inline constexpr const char* kUnknownStatement = "Step 5 Befehl nicht erkannt !"_cp1252;
+inline constexpr const char* kNoParametersAllowed =
+    "Bei diesem Step5- Befehl sind keine Parameter erlaubt !"_cp1252;
+inline constexpr const char* kNoParameters = "Keine Parameter angegeben !"_cp1252;
+inline constexpr const char* kNameTooLong =
+    "Der Stringparameter darf maximal 4 Zeichen lang sein !"_cp1252;
+inline constexpr const char* kUnknownOperand = "Der angegebene Operand ist nicht bekannt !"_cp1252;
+
+// The editor's line check.
+inline constexpr const char* kSymbolMissing = "Symbol nicht vorhanden !"_cp1252;
+inline constexpr const char* kLineErrorFrame = "Fehler in der AWL- Zeile ...\n\n%s\n\n%s"_cp1252;
+inline constexpr const char* kBeNotAtEnd =
+    "Sie haben die Anweisung 'Bausteinende'\nnicht am Ende des Bausteins eingegeben.\n\nBE "
+    "kennzeichnet aber das physikalische Ende eines Bausteins !\n\nWollen Sie die Anweisungen "
+    "nach BE löschen ?"_cp1252;
+inline constexpr const char* kFormalNotInHeader =
+    "Der Formaloperand '%s' ist im Bausteinkopf nicht vorhanden !"_cp1252;
+inline constexpr const char* kFormalNotUsable =
+    "Der Formaloperand [%s] ist mit der Operation [%s]\nnicht verwendbar!"_cp1252;
+inline constexpr const char* kOnlyInFunctionBlocks =
+    "Die Operation [%s] ist nur in FB's bzw. FX's erlaubt !"_cp1252;
+inline constexpr const char* kDuplicateLabel =
+    "Die Marke [%s] ist im aktuellen Netzwerk\nbei Adresse [%s] bereits vorhanden !"_cp1252;
+inline constexpr const char* kCallParameterFrame =
+    "Fehler in Anweisung ...\n\n%s\n\n%s\n\nGültige Übergabe(n): %s"_cp1252;
+inline constexpr const char* kCallParameterUnknown =
+    "Der Formaloperand [%s] ist im Baustein [%s] nicht vorhanden !\nBitte entfernen Sie die "
+    "aktuelle Zeile, oder ändern Sie den [%s]."_cp1252;
+inline constexpr const char* kSystemDataOnlyInFb =
+    "Der Operand [%s] darf nur in FBs übergeben werden !"_cp1252;
+inline constexpr const char* kPassBit = "Sie müssen ein Bitoperand übergeben!"_cp1252;
+inline constexpr const char* kPassByte = "Sie müssen ein Byteoperand übergeben!"_cp1252;
+inline constexpr const char* kPassWord = "Sie müssen ein Wortoperand übergeben!"_cp1252;
+inline constexpr const char* kPassDouble = "Sie müssen ein Doppelwort übergeben!"_cp1252;
+inline constexpr const char* kPassBlock =
+    "Sie müssen als Aktualoperand einen Baustein übergeben !"_cp1252;
+inline constexpr const char* kPassTimer =
+    "Sie müssen als Aktualoperand einen Timer angeben !"_cp1252;
+inline constexpr const char* kPassCounter =
+    "Sie müssen als Aktualoperand einen Zähler angeben !"_cp1252;
+inline constexpr const char* kPassFormat = "Falsches Datenformat (KH/KM/KF...) angegeben !"_cp1252;
+
 }  // namespace tavrin::lang::msg
 
 #endif
