@@ -260,10 +260,8 @@ unsigned modifyNext(Machine& m, Run& run, uint16_t w, uint16_t at) {
   } else {
     const uint8_t* p = m.dataWord(n);
     if (p == nullptr) {
-      if (s.rangeCheck != 0) {
-        m.transferError();
-        return 0;
-      }
+      // With range checking on the transfer error is raised; either way the pair is passed over.
+      if (s.rangeCheck != 0) m.transferError();
       return 1 + nextWords;
     }
     value = rd16(p);
@@ -288,7 +286,7 @@ unsigned executeModified(Machine& m, Run& run, uint16_t next, uint16_t next1, ui
     }
     if ((value & 0x3FF) >= s.SMERKER_ANZAHL) {
       m.raise(kErrAddressing, kOperandOutOfRange);
-      return 0;
+      return 2;  // an error block that lets the run go on continues behind the instruction
     }
     return execute(m, run, next, static_cast<uint16_t>((value & 0x3FF) | (value & 0x7000)), at);
   }
@@ -302,7 +300,7 @@ unsigned executeModified(Machine& m, Run& run, uint16_t next, uint16_t next1, ui
   const unsigned element = bitKind ? (value & 0xFF) : value;
   if (element >= limitOf(m, kind, op)) {
     m.raise(kErrAddressing, kOperandOutOfRange);
-    return 0;
+    return 1;  // an error block that lets the run go on continues behind the instruction
   }
   unsigned newOp = op;
   if (bitKind) newOp = (op & ~7u) | (((op & 7u) + ((value >> 8) & 7u)) & 7u);
@@ -552,7 +550,7 @@ bool sFlagOperation(Machine& m, unsigned sub, uint16_t w1) {
     const unsigned byteNumber = w1 & 0x0FFF;
     if (byteNumber >= s.SMERKER_ANZAHL) {
       m.raise(kErrAddressing, kOperandOutOfRange);
-      return false;
+      return true;  // passed over; the error block decides
     }
     uint8_t& byte = m.sFlagByte(byteNumber);
     const unsigned bit = (w1 >> 12) & 7;
@@ -587,10 +585,10 @@ bool sFlagOperation(Machine& m, unsigned sub, uint16_t w1) {
   if (kind < 0xA || w1 + size > s.SMERKER_ANZAHL) {
     if (kind < 0xA) {
       illegal(m);
-    } else {
-      m.raise(kErrAddressing, kOperandOutOfRange);
+      return false;
     }
-    return false;
+    m.raise(kErrAddressing, kOperandOutOfRange);
+    return true;  // passed over; the error block decides
   }
   if (kind % 2 == 0)
     loadByteArea(m, m.sFlags, width, w1);

@@ -48,8 +48,8 @@ uint16_t eraseNamedBlock(Machine& m) {
   const unsigned number = low(s.ACCU2);
   if (type == 0 || number > 255) return 241;
   const auto n = static_cast<uint8_t>(number);
-  if (!blockExists(s, type, n)) return 240;
   if ((type == kTypeDB && n == 0) || IsIntegratedBlock(s, type, n)) return 242;
+  if (!blockExists(s, type, n)) return 240;
   EraseBlock(m.engine, type, n);
   s.compressRequested = 1;
   return 0;
@@ -151,7 +151,7 @@ uint16_t readFileIntoDataBlock(Machine& m) {
   }
   const std::string_view dir(s.simulatorDir, strnlen(s.simulatorDir, sizeof s.simulatorDir));
   if (name.empty() || dir.empty() || name.find_first_of("/\\") != std::string::npos ||
-      name == "." || name == "..")
+      name == "." || name.find("..") != std::string::npos)
     return 5;
   const auto path = platform::findExistingPath(std::string(dir), name);
   if (!path) return 5;
