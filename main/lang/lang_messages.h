@@ -78,6 +78,23 @@ inline constexpr const char* kPassCounter =
     "Sie müssen als Aktualoperand einen Zähler angeben !"_cp1252;
 inline constexpr const char* kPassFormat = "Falsches Datenformat (KH/KM/KF...) angegeben !"_cp1252;
 
+// The block compiler.
+inline constexpr const char* kCompileLineFrame =
+    "Fehler Baustein [%s] in AWL-Zeile ...\n\n%s\n\nFehlerursache:\n%s"_cp1252;
+inline constexpr const char* kOperationUnknown = "Operation nicht erkannt !"_cp1252;
+inline constexpr const char* kOperationParameterInvalid = "Parameter der Opertion ungültig"_cp1252;
+inline constexpr const char* kBufferTooSmall = "MC5- Buffer ist zu klein !"_cp1252;
+inline constexpr const char* kJumpTargetMissing =
+    "Sprungziel innerhalb des Netzwerkes nicht gefunden !"_cp1252;
+inline constexpr const char* kJumpTooFar = "Sprungziel ist zu weit entfernt (>127 Worte) !"_cp1252;
+inline constexpr const char* kFormalNotFound = "Formaloperand im FB- Kopf nicht gefunden !"_cp1252;
+inline constexpr const char* kColonCount = "Anzahl der Doppelpunkte ist falsch !"_cp1252;
+inline constexpr const char* kNoTwoWordLayout =
+    "Erweiteter 2-Wortbefehl konnte nicht übersetzt werden!"_cp1252;
+inline constexpr const char* kBracketCount =
+    "Anzahl der Klammerzu- und Klammerauf-Befehlen falsch!!"_cp1252;
+inline constexpr const char* kCompiling = "Compiliere Baustein '%s'..."_cp1252;
+
 }  // namespace tavrin::lang::msg
 
 #endif

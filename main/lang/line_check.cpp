@@ -174,7 +174,8 @@ bool Checker::checkCallParameter() {
   if (formal == nullptr)
     return fail(format(msg::kCallParameterUnknown, trimmedRight(name), called, called));
 
-  const OperandResult operand = ParseOperand(fieldOf(line_, 15, kLineWidth));
+  // The operand field ends where the free text begins (an inserted line carries its kind there).
+  const OperandResult operand = ParseOperand(fieldOf(line_, 15, kCommentColumn - 15));
   if (!operand.ok()) return failStatement(operand.error);
   if (!block_.isFunctionBlock() && (operand.area == "BA" || operand.area == "BB" ||
                                     operand.area == "BS" || operand.area == "BT"))
@@ -186,7 +187,9 @@ bool Checker::checkCallParameter() {
         format(msg::kCallParameterFrame, trimmedRight(line_), rule->message, joined(rule->areas)));
   // The operand is written back normalised from column 15.
   std::string updated = line_;
-  updated.replace(15, operand.operand.size(), operand.operand);
+  std::string field = operand.operand;
+  field.resize(kCommentColumn - 15, ' ');
+  updated.replace(15, field.size(), field);
   block_.replaceLine(index_, updated);
   return true;
 }
@@ -282,7 +285,8 @@ LineCheck Checker::run() {
     fail(format(msg::kOnlyInFunctionBlocks, trimmedRight(row.displayText())));
     return result_;
   }
-  if (kind == LineKind::LkFormal && !checkFormal(s)) return result_;
+  // Formal operands are told by the row, not by where the user typed the '='.
+  if (layoutOf(s.row) == WordLayout::Formal && !checkFormal(s)) return result_;
   if (!checkLabel()) return result_;
 
   std::string updated = line_;

@@ -920,8 +920,6 @@ TEST(CheckLine, FormalOperandMissingFromTheHeader) {
 }
 
 TEST(CheckLine, FormalOperandTypedWithoutTheColumnLayout) {
-  GTEST_SKIP() << "known fault: the line kind is taken from the line as typed, so 'U =XXXX' "
-                  "(the '=' in column 13) is no LkFormal line and passes unchecked";
   const std::string typed = line("0000", "", "U =XXXX");
   AwlAscii block = functionBlock({typed});
   const LineCheck result = CheckLine(block, kFbFirstStatement, {});
@@ -1130,8 +1128,6 @@ TEST(CheckLine, ActualParameterRefusals) {
 }
 
 TEST(CheckLine, ActualParameterWrittenBackOverTheWholeOperand) {
-  GTEST_SKIP() << "known fault: the normalised operand overwrites only its own length from "
-                  "column 15, so 'MW  10' becomes 'MW 100'";
   const FakeHeaders headers = calledBlocks();
   auto [block, index] = callDocument("PB001", callParameter("WORT", "MW  10"));
   ScriptedUserDialog dialog;
@@ -1143,8 +1139,6 @@ TEST(CheckLine, ActualParameterWrittenBackOverTheWholeOperand) {
 }
 
 TEST(CheckLine, AnInsertedParameterLineFilledIn) {
-  GTEST_SKIP() << "known fault: the operand is read from column 15 to the end of the line, so "
-                  "the '(E/BI)' at column 52 of an inserted parameter line is read with it";
   const FakeHeaders headers = calledBlocks();
   AwlAscii block = document("PB001", {line("0000", "", "SPA FB 3"), line("0001", "", "BE")});
   ScriptedUserDialog dialog;
