@@ -119,7 +119,7 @@ DataLineKey dataLineKey(std::string_view line, std::size_t column, char typed) {
   if (const char* replacement = umlautReplacement(typed)) {
     DataLineKey key;
     key.action = DataLineKey::Action::Retype;
-    key.text = replacement;
+    key.text = {replacement[0], replacement[1]};  // every replacement is two letters
     return key;
   }
   const DataForm form = dataFormOf(line);

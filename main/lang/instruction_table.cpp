@@ -1,6 +1,8 @@
 #include "main/lang/instruction_table.h"
 
+#include <array>
 #include <cstdio>
+#include <vector>
 
 #include "main/lang/instruction_rows.h"
 #include "platform/cp1252.h"
@@ -83,6 +85,20 @@ void copyText(char (&dest)[N], const char* text) {
 
 const InstrRow kNoSuchRow{};
 
+// The rows in table order, grouped by the first character of their key: a statement can only
+// fit rows whose key begins with its own first character, so the search by text stays short.
+const std::array<std::vector<uint16_t>, 256>& rowsByFirstKeyChar() {
+  static const auto index = [] {
+    std::array<std::vector<uint16_t>, 256> rows;
+    const InstructionTable& table = instructionTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+      if (table[i].key[0] != '\0')
+        rows[static_cast<unsigned char>(table[i].key[0])].push_back(static_cast<uint16_t>(i));
+    return rows;
+  }();
+  return index;
+}
+
 }  // namespace
 
 InstructionTable buildInstructionTable(const AreaSizes& sizes) {
@@ -117,10 +133,13 @@ int findByText(std::string& statement, bool strip) {
     statement = std::move(stripped);
   }
   const InstructionTable& table = instructionTable();
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    const std::string_view key = table[i].keyText();
-    if (key.empty() ? statement.empty() : statement.starts_with(key)) return static_cast<int>(i);
+  if (statement.empty()) {
+    for (std::size_t i = 0; i < table.size(); ++i)
+      if (table[i].key[0] == '\0') return static_cast<int>(i);
+    return kNoRow;
   }
+  for (const uint16_t i : rowsByFirstKeyChar()[static_cast<unsigned char>(statement[0])])
+    if (statement.starts_with(table[i].keyText())) return i;
   return kNoRow;
 }
 
