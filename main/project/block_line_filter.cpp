@@ -28,8 +28,10 @@ std::optional<FilteredLine> BlockLineFilter::filter(std::string_view fileLine) {
     if (line.size() > kBitColumn + 1) line[kBitColumn + 1] = ' ';
   }
 
-  const bool dropped =
-      line.empty() || (line[0] == ' ' && lang::columnOf(line, lang::kSeparatorColumn) != ':');
+  // A call's parameter lines ('>' in column 10) are statements too, also before renumbering
+  // has given them an address: dropping them would lose the call's actual operands.
+  const char separator = lang::columnOf(line, lang::kSeparatorColumn);
+  const bool dropped = line.empty() || (line[0] == ' ' && separator != ':' && separator != '>');
   if (dropped && !keepsEmptyLineAfter(lastLabel_)) return std::nullopt;
 
   FilteredLine result;

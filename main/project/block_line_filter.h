@@ -8,9 +8,10 @@
 //   cut      a line longer than 89 characters keeps its first 89;
 //   a        in a code block, a line that begins with '0' or '1' and holds '0' or '1' in
 //            column 37 gets blanks in columns 37 and 38;
-//   b        a line that is empty, or begins with a blank and has no ':' in column 10, is
-//            dropped, unless the label field (columns 5-8) of the last kept line is "BEZ " or
-//            begins with "NAME" (the empty line that ends a function-block header);
+//   b        a line that is empty, or begins with a blank and has neither ':' nor '>' (a
+//            call's parameter line) in column 10, is dropped, unless the label field
+//            (columns 5-8) of the last kept line is "BEZ " or begins with "NAME" (the empty
+//            line that ends a function-block header);
 //   c        a line that begins with "NETZ" gets a blank line before it, unless no line has been
 //            kept yet;
 //   d        unscrambling (line_scrambling.h), switched on by the first line that carries the

@@ -103,6 +103,16 @@ TEST_F(BlockFileReader, KeepsTheEmptyLineAfterANameLineWithoutParameters) {
                                       "NETZWERK   1", "     NAME :LEER", "", "0005      :BE"}));
 }
 
+TEST_F(BlockFileReader, KeepsEveryActualParameterOfACallBeforeRenumbering) {
+  const std::vector<std::string> body = {"0000      :SPA FB 10",  "     NAME :BEISPIEL",
+                                         "     EIN1 >    E  1.0", "     WERT >    KF +5",
+                                         "     AUS1 >    A  4.0", "0000      :BE"};
+  std::vector<std::string> file = {"NETZWERK   1"};
+  file.insert(file.end(), body.begin(), body.end());
+  read("PB001", fileText(file));
+  EXPECT_EQ(trimmedLines(block), withBlankHeader(body));
+}
+
 TEST_F(BlockFileReader, HoldsALongLineAsItsFirst89Characters) {
   std::string longLine = placed({{0, "0000"}, {10, ":BE"}, {52, "Kommentar"}});
   while (longLine.size() < 120)
