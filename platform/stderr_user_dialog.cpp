@@ -74,7 +74,7 @@ void StderrUserDialog::ShowStatusMessage(std::string_view text) {
 void StderrUserDialog::SetStatusText(std::string_view text) {
   if (text == statusText_) return;
   statusText_ = text;
-  if (!text.empty()) print({}, text);
+  if (!text.empty() && showStatusText_) print({}, text);
 }
 
 }  // namespace tavrin::platform

@@ -21,7 +21,10 @@ namespace tavrin::platform {
 
 class StderrUserDialog final : public UserDialog {
  public:
-  StderrUserDialog(std::ostream& out, DialogAnswer answer) : out_(out), answer_(answer) {}
+  // Without `showStatusText` the permanent status text (progress such as "Lade Baustein ...")
+  // is not printed; messages and status messages still are.
+  StderrUserDialog(std::ostream& out, DialogAnswer answer, bool showStatusText = true)
+      : out_(out), answer_(answer), showStatusText_(showStatusText) {}
 
   void ShowMessage(std::string_view text, MessageKind kind) override;
   bool AskYesNo(std::string_view text) override;
@@ -37,6 +40,7 @@ class StderrUserDialog final : public UserDialog {
 
   std::ostream& out_;
   DialogAnswer answer_;
+  bool showStatusText_;
   std::string statusText_;
 };
 

@@ -2,12 +2,19 @@
 
 #include <array>
 
+#include "main/cli/compile_command.h"
+
 namespace tavrin::cli {
 
 namespace {
 
 // Subcommands arrive with the capability they use; each one adds its row here.
-constexpr std::array<Command, 0> kCommands{};
+constexpr std::array kCommands{
+    Command{"compile", "compile [--project FILE.PRJ] FILE.AWL...",
+            "Renumber and compile each block file as sending a block does; print every block as\n"
+            "its name and MC5 words in hexadecimal, header included.",
+            runCompile},
+};
 
 void printUsage(std::ostream& os) {
   os << "usage: tavrin-cli <command> [options] [files]\n"
@@ -19,13 +26,9 @@ void printUsage(std::ostream& os) {
         "\n"
         "Exit status: 0 done, 1 a block did not compile or could not be read,\n"
         "2 bad usage or bad input, 3 the controller ended in STOP.\n";
-  if (kCommands.empty()) {
-    os << "\nNo commands are available in this build yet.\n";
-    return;
-  }
   os << "\nCommands:\n";
   for (const auto& c : kCommands)
-    os << "  " << c.name << "  " << c.summary << '\n';
+    os << "  " << c.synopsis << '\n';
 }
 
 }  // namespace

@@ -112,6 +112,15 @@ TEST(StderrUserDialog, PrintsThePermanentStatusTextOnlyWhenItChanges) {
   EXPECT_EQ(out.str(), "AG: RUN\nAG: STOP\n");
 }
 
+TEST(StderrUserDialog, AQuietDialogLeavesOutTheStatusTextButNotTheMessages) {
+  std::ostringstream out;
+  StderrUserDialog dialog(out, DialogAnswer::No, false);
+  dialog.SetStatusText("Lade Baustein 'PB001' ...");
+  dialog.ShowStatusMessage("Achtung");
+  dialog.ShowMessage("kaputt", MessageKind::Warning);
+  EXPECT_EQ(out.str(), "Achtung\nwarning: kaputt\n");
+}
+
 }  // namespace
 }  // namespace tavrin::platform
 

@@ -2,23 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-#include <vector>
+#include "main/cli/tests/cli_run.h"
 
 namespace tavrin::cli {
 namespace {
 
-struct CliRun {
-  ExitStatus status;
-  std::string out;
-  std::string err;
-};
-
-CliRun run(std::vector<std::string_view> args) {
-  std::ostringstream out, err;
-  const ExitStatus status = runCli(args, {out, err});
-  return {status, out.str(), err.str()};
-}
+using testing::run;
 
 TEST(CommandTable, HelpGoesToStdoutAndSucceeds) {
   const auto r = run({"--help"});
