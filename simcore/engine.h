@@ -36,7 +36,7 @@ class Engine {
   const platform::MillisecondClock& clock() const { return *clock_; }
   uint64_t nowMs() const { return clock_->now(); }
   // The clock stays owned by the caller; null returns to the real clock.
-  void setClock(const platform::MillisecondClock* clock);
+  SIMCORE32_CXX_API void setClock(const platform::MillisecondClock* clock);
 
   // While the block import mode is active both RAMs are this caller's buffer.
   uint8_t* importBuffer = nullptr;

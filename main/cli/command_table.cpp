@@ -3,6 +3,7 @@
 #include <array>
 
 #include "main/cli/compile_command.h"
+#include "main/cli/run_command.h"
 
 namespace tavrin::cli {
 
@@ -14,6 +15,17 @@ constexpr std::array kCommands{
             "Renumber and compile each block file as sending a block does; print every block as\n"
             "its name and MC5 words in hexadecimal, header included.",
             runCompile},
+    Command{"run",
+            "run [--ag FILE.AG] [--restart 20|21|22] [--cycles N] [--ms N] [--force ENTRY]...\n"
+            "    [--status ENTRY]... FILE.AWL...",
+            "Compile the blocks, load them into a fresh simulated controller, start it with\n"
+            "the restart kind (default 21), force the --force entries, run N cycles (default 1)\n"
+            "with the clock moving --ms milliseconds (default 10) before each, and print each\n"
+            "--status entry as the status-variable window shows it. The forces are written\n"
+            "before the first cycle, so the restart in that cycle clears what its kind clears,\n"
+            "as on a controller switched to RUN. Entries: E1.0=KM1 MW10=KF+100 T1=KT20.0\n"
+            "DW3,DB5=KH00FF AW4=KF.",
+            runRun},
 };
 
 void printUsage(std::ostream& os) {
