@@ -144,13 +144,11 @@ ExitStatus runBlocks(const RunRequest& request, CliStreams streams) {
       return ExitStatus::kBadUsage;
     }
   }
-  for (unsigned long cycle = 0; cycle < request.cycles; ++cycle) {
+  bool stopped = false;
+  for (unsigned long cycle = 0; cycle < request.cycles && !stopped; ++cycle) {
     controller.advance(request.msPerCycle);
     S5AG_Step5Zyklus();
-    if (S5AG_RunZustand() == 0) {
-      reportStop(streams.err);
-      return ExitStatus::kStopped;
-    }
+    stopped = S5AG_RunZustand() == 0;
   }
 
   for (const OperandEntry& entry : *statuses) {
@@ -162,6 +160,11 @@ ExitStatus runBlocks(const RunRequest& request, CliStreams streams) {
       return ExitStatus::kBadUsage;
     }
     streams.out << platform::cp1252ToUtf8(online::StatusVariableLine(entry, value)) << '\n';
+  }
+  // A stopped controller still shows where its operands stood when it stopped.
+  if (stopped) {
+    reportStop(streams.err);
+    return ExitStatus::kStopped;
   }
   return ExitStatus::kDone;
 }

@@ -29,9 +29,10 @@ struct RunRequest {
   std::vector<std::filesystem::path> blockFiles;
 };
 
-// Prints one line per status entry on success. A bad entry gives its error text and kBadUsage,
-// a block that does not compile or load kBlockFailed, a controller that stops kStopped with the
-// stop location and cause on the error stream.
+// Prints one line per status entry. A bad entry gives its error text and kBadUsage, a block that
+// does not compile or load kBlockFailed; a controller that stops ends the cycles, prints the
+// status entries as they stood, and gives kStopped with the stop location and cause on the error
+// stream.
 ExitStatus runBlocks(const RunRequest& request, CliStreams streams);
 
 ExitStatus runRun(std::span<const std::string_view> args, CliStreams streams);
