@@ -95,6 +95,35 @@ inline constexpr const char* kBracketCount =
     "Anzahl der Klammerzu- und Klammerauf-Befehlen falsch!!"_cp1252;
 inline constexpr const char* kCompiling = "Compiliere Baustein '%s'..."_cp1252;
 
+// The retranslator.
+inline constexpr const char* kCalledBlockWasMissing = "FB/FX war nicht vorhanden !"_cp1252;
+inline constexpr const char* kShownBlockMissing =
+    "Statusfenster wird geschlossen,\nda der anzuzeigende Baustein '%s' nicht vorhanden ist!"_cp1252;
+inline constexpr const char* kShownBlockTooLarge =
+    "Baustein \"%s\" ist zu groß !\n(>4096 Wörter)"_cp1252;
+inline constexpr const char* kDisassembling = "Disassembliere Baustein [%s] ..."_cp1252;
+inline constexpr const char* kCalledBlockNotTranslatable =
+    "Der Baustein \"%s\" ist nicht vollständig übersetzbar,\nda der aufgerufene \"%s\" nicht "
+    "vorhanden ist !"_cp1252;
+inline constexpr const char* kDisassemblyErrorLine =
+    "          :; Fehler beim Disassemblieren "_cp1252;
+inline constexpr const char* kUnknownInstructionLine = "          :; Befehl nicht erkannt !"_cp1252;
+inline constexpr const char* kDisassemblyEndLine = "00FF      :BE"_cp1252;
+inline constexpr const char* kUntranslatableCode =
+    "Nicht übersetztbarer MC5-Code in %s SazOfs: %04X\nMC5Code Vorher :%04X\nMC5Code "
+    "(fehlerhaft) :%04X\nMC5Code Nachher:%04X"_cp1252;
+inline constexpr const char* kSpecialFbHint =
+    "\nHinweis:\nSonder-FBs können im Menüpunkt \"Verwaltung/Sonder-FBs festlegen\" eingestellt "
+    "werden!"_cp1252;
+
+// Data block texts.
+inline constexpr const char* kBadPreHeader =
+    "Falsche Werte in Vorkopf des %s\nDer Rest des DBs wird im KH-Format übersetzt\n(Pos: %d von "
+    "%d) !"_cp1252;
+inline constexpr const char* kChooseFormatTitle = "Format wählen ..."_cp1252;
+inline constexpr const char* kChooseFormatPrompt =
+    "Bitte geben Sie das gewünschte Format des DB/DX an."_cp1252;
+
 }  // namespace tavrin::lang::msg
 
 #endif
