@@ -2,6 +2,7 @@
 //
 // Contents
 //   kFirstInstruction     the mark a caller puts in the buffer before a block's first instruction
+//   kStatementPrefix      what the prefix flag puts before a statement
 //   RetranslatedLine      what kind of line the last call produced
 //   RetranslationState    what is carried from call to call within one block
 //   RetranslateInstr      the text of the instruction at a body word of a block
@@ -26,6 +27,9 @@ namespace tavrin::lang {
 // Placed in the buffer before the first instruction of a block, and by every caller that
 // translates a word in isolation: all state is reset.
 inline constexpr std::string_view kFirstInstruction = "1Operation";
+
+// What the prefix flag puts before a statement: four blanks and " :".
+inline constexpr std::string_view kStatementPrefix = "     :";
 
 enum class RetranslatedLine {
   Statement,      // an instruction
@@ -75,9 +79,6 @@ struct RetranslationState {
 int RetranslateInstr(RetranslationState& state, std::string& buffer,
                      std::span<const uint16_t> block, std::size_t at, int& consumed, bool prefix,
                      bool blockIsFx, bool special, bool rawRequest);
-
-// The text that `prefix` puts before a statement.
-inline constexpr std::string_view kStatementPrefix = "     :";
 
 }  // namespace tavrin::lang
 
