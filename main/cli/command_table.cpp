@@ -3,6 +3,7 @@
 #include <array>
 
 #include "main/cli/compile_command.h"
+#include "main/cli/retranslate_command.h"
 #include "main/cli/run_command.h"
 
 namespace tavrin::cli {
@@ -15,6 +16,10 @@ constexpr std::array kCommands{
             "Renumber and compile each block file as sending a block does; print every block as\n"
             "its name and MC5 words in hexadecimal, header included.",
             runCompile},
+    Command{"retranslate", "retranslate [FILE|-]",
+            "Read the MC5 words of one block (hexadecimal, header included; the output of\n"
+            "compile will do) and print the block as block source text.",
+            runRetranslate},
     Command{"run",
             "run [--ag FILE.AG] [--restart 20|21|22] [--cycles N] [--ms N] [--force ENTRY]...\n"
             "    [--status ENTRY]... FILE.AWL...",

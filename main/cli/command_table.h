@@ -8,6 +8,7 @@
 #ifndef MAIN_CLI_COMMAND_TABLE_H
 #define MAIN_CLI_COMMAND_TABLE_H
 
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -24,6 +25,7 @@ enum class ExitStatus : int {
 struct CliStreams {
   std::ostream& out;
   std::ostream& err;
+  std::istream* in = nullptr;  // standard input, for the commands that read it
 };
 
 struct Command {

@@ -5,14 +5,13 @@
 #include <optional>
 
 #include "main/cli/block_sources.h"
+#include "main/cli/private_controller.h"
 #include "main/lang/block_id.h"
 #include "main/online/interrupt_causes.h"
 #include "main/online/online_messages.h"
 #include "main/online/operand_entry.h"
 #include "main/online/simulator_variables.h"
 #include "platform/cp1252.h"
-#include "platform/millisecond_clock.h"
-#include "simcore/engine.h"
 #include "simcore/simcore32.h"
 
 namespace tavrin::cli {
@@ -24,27 +23,6 @@ using online::OperandEntry;
 constexpr unsigned kForceFlags = online::kEntryBitsAllowed | online::kEntryValueRequired;
 constexpr unsigned kStatusFlags =
     online::kEntryBitsAllowed | online::kEntryValueForbidden | online::kEntryFormatOnlySyntax;
-
-// The command line's own controller: private to this process, on a clock that only the run
-// moves. Released however the run ends.
-class PrivateController {
- public:
-  PrivateController() {
-    simcore::attachPrivate();
-    simcore::engine().setClock(&clock_);
-  }
-  ~PrivateController() {
-    simcore::engine().setClock(nullptr);
-    simcore::detach();
-  }
-  PrivateController(const PrivateController&) = delete;
-  PrivateController& operator=(const PrivateController&) = delete;
-
-  void advance(unsigned long ms) { clock_.advance(ms); }
-
- private:
-  platform::ManualMillisecondClock clock_{0};
-};
 
 std::optional<std::vector<OperandEntry>> parseEntries(const std::vector<std::string>& texts,
                                                       unsigned flags, std::string_view option,
@@ -123,7 +101,6 @@ ExitStatus runBlocks(const RunRequest& request, CliStreams streams) {
   }
 
   PrivateController controller;
-  S5AG_SimulatorInit("");
   if (!request.controllerType.empty()) {
     const unsigned short result = S5AG_AGAktivieren(request.controllerType.string().c_str());
     if (result != 0) {
