@@ -13,6 +13,7 @@
 #include "main/lang/kg_constant.h"
 #include "main/lang/lang_messages.h"
 #include "main/lang/line_kind.h"
+#include "main/lang/parameter_descriptor.h"
 #include "main/lang/renumber.h"
 #include "main/lang/statement_parser.h"
 
@@ -33,42 +34,6 @@ std::string withoutBlanks(std::string_view text) {
 
 uint16_t hexWord(std::string_view digits) {
   return static_cast<uint16_t>(std::strtoul(std::string(digits).c_str(), nullptr, 16));
-}
-
-uint8_t kindCode(char kind) {
-  switch (kind) {
-    case 'E':
-      return 2;
-    case 'A':
-      return 8;
-    case 'D':
-      return 4;
-    case 'B':
-      return 7;
-    case 'T':
-      return 5;
-    case 'Z':
-      return 6;
-    default:
-      return 0;
-  }
-}
-
-uint8_t typeCode(char kind, std::string_view type) {
-  if (kind == 'E' || kind == 'A') {
-    if (type == "BI") return 0x80;
-    if (type == "BY") return 0x40;
-    if (type.starts_with("W")) return 0x20;
-    if (type.starts_with("D")) return 0x10;
-    return 0;
-  }
-  if (kind != 'D') return 0;
-  static constexpr std::pair<std::string_view, uint8_t> kFormats[] = {
-      {"KM", 0x80}, {"KH", 0x40}, {"KY", 0x20}, {"KC", 0x10},
-      {"KG", 0x08}, {"KF", 0x04}, {"KT", 0x02}, {"KZ", 0x01}};
-  for (const auto& [name, code] : kFormats)
-    if (type == name) return code;
-  return 0;
 }
 
 // The operation code of a D-bit operation, from the row's key.
@@ -175,7 +140,7 @@ std::optional<const char*> BlockCompiler::writeHeader(int& line) {
     const FbParameter p = *parseParameterLine(text);
     header_.push_back(p);
     if (!room(3)) return msg::kBufferTooSmall;
-    put(static_cast<uint16_t>(kindCode(p.kind) << 8 | typeCode(p.kind, p.type)));
+    put(parameterDescriptor(p.kind, p.type));
     put(static_cast<uint16_t>(static_cast<uint8_t>(p.name[0]) << 8 |
                               static_cast<uint8_t>(p.name[1])));
     put(static_cast<uint16_t>(static_cast<uint8_t>(p.name[2]) << 8 |

@@ -32,6 +32,21 @@ constexpr std::array<std::pair<uint8_t, std::string_view>, 4> kOperandTypes = {{
     {0x10, "D "},
 }};
 
+constexpr std::array<std::pair<uint8_t, char>, 6> kKinds = {{
+    {kKindInput, 'E'},
+    {kKindOutput, 'A'},
+    {kKindData, 'D'},
+    {kKindTimer, 'T'},
+    {kKindCounter, 'Z'},
+    {kKindBlock, 'B'},
+}};
+
+// A type name as a header line holds it, without the blanks that fill its field.
+std::string_view trimmed(std::string_view name) {
+  const std::size_t end = name.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view{} : name.substr(0, end + 1);
+}
+
 const FormatCode* formatCode(uint8_t code) {
   for (const FormatCode& f : kFormatCodes)
     if (f.code == code) return &f;
@@ -51,22 +66,25 @@ ConstFormat constFormatOfCode(uint8_t code) {
 }
 
 char descriptorKind(uint16_t descriptor) {
-  switch (descriptor >> 8) {
-    case kKindInput:
-      return 'E';
-    case kKindOutput:
-      return 'A';
-    case kKindData:
-      return 'D';
-    case kKindTimer:
-      return 'T';
-    case kKindCounter:
-      return 'Z';
-    case kKindBlock:
-      return 'B';
-    default:
-      return '?';
+  for (const auto& [code, letter] : kKinds)
+    if (code == descriptor >> 8) return letter;
+  return '?';
+}
+
+uint16_t parameterDescriptor(char kind, std::string_view type) {
+  uint8_t kindCode = 0;
+  for (const auto& [code, letter] : kKinds)
+    if (letter == kind) kindCode = code;
+  uint8_t typeCode = 0;
+  const std::string_view wanted = trimmed(type);
+  if (kind == 'E' || kind == 'A') {
+    for (const auto& [code, name] : kOperandTypes)
+      if (trimmed(name) == wanted) typeCode = code;
+  } else if (kind == 'D') {
+    for (const FormatCode& f : kFormatCodes)
+      if (trimmed(f.typeName) == wanted) typeCode = f.code;
   }
+  return static_cast<uint16_t>(kindCode << 8 | typeCode);
 }
 
 std::string_view descriptorTypeName(uint16_t descriptor) {

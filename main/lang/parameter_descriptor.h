@@ -6,6 +6,7 @@
 //   dataFormOfCode          the data-line format of a code (DataForm::None for no single format)
 //   constFormatOfCode       the constant format of a code
 //   descriptorKind          the kind letter of a descriptor: E A D B T Z, '?' for another code
+//   parameterDescriptor     the descriptor of a kind letter and a type name
 //   descriptorTypeName      "BI", "BY", "W ", "D " for E and A; "KM ", ..., "KZ " for D
 //   isKgDescriptor          a D parameter of type KG (two parameter words)
 #ifndef MAIN_LANG_PARAMETER_DESCRIPTOR_H
@@ -42,6 +43,9 @@ inline constexpr uint8_t kKindBlock = 7;    // B
 inline constexpr uint8_t kKindOutput = 8;   // A
 
 char descriptorKind(uint16_t descriptor);
+// The descriptor of a header line's kind letter and type name ("BI", "W", "KT "); code 0 for a
+// kind or type that has none.
+uint16_t parameterDescriptor(char kind, std::string_view type);
 // Empty when the kind has no types (B, T, Z) or the type code is not one of the kind's types.
 std::string_view descriptorTypeName(uint16_t descriptor);
 inline bool isKgDescriptor(uint16_t descriptor) {
