@@ -279,6 +279,17 @@ void illegal(Machine& m) {
   m.fail(kErrIllegal, kIllegalInstruction);
 }
 
+unsigned executeInPlace(Machine& m, Run& run, uint16_t w, uint16_t at) {
+  if (run.substitutions >= kMaxSubstitutions) {
+    illegal(m);
+    return 0;
+  }
+  ++run.substitutions;
+  const unsigned advance = execute(m, run, w, 0, at);
+  --run.substitutions;
+  return advance;
+}
+
 unsigned execute(Machine& m, Run& run, uint16_t w, uint16_t w1, uint16_t at) {
   SimImage& s = m.img;
   const unsigned op = w >> 8;
@@ -634,7 +645,7 @@ unsigned execute(Machine& m, Run& run, uint16_t w, uint16_t w1, uint16_t at) {
     case 0x6E:
       return modifyNext(m, run, w, at);
     case 0x18:
-      return execute(m, run, rd16(m.bsWord(n)), 0, at) == 0 ? 0 : 1;
+      return executeInPlace(m, run, rd16(m.bsWord(n)), at) == 0 ? 0 : 1;
 
     // Registers, block transfers
     case 0x40:

@@ -240,7 +240,7 @@ unsigned formalOperand(Machine& m, Run& run, uint16_t w, uint16_t at) {
     default:
       break;  // L =, B =, BI
   }
-  return execute(m, run, built, 0, at) == 0 ? 0 : 1;
+  return executeInPlace(m, run, built, at) == 0 ? 0 : 1;
 }
 
 unsigned modifyNext(Machine& m, Run& run, uint16_t w, uint16_t at) {

@@ -1177,6 +1177,26 @@ TEST_F(InterpreterFamily, IndirectExecution) {
        [](auto& t) { t.setBs(20, SM(4, 5)); },
        [](auto& t) { EXPECT_EQ(t.flagByte(4), 0x20); },
        kRunsOn},
+      {"B BS of a BS word that executes itself is an illegal instruction",
+       {op(0x18, 20), BE},
+       [](auto& t) { t.setBs(20, op(0x18, 20)); },
+       nullptr,
+       0x0C2E},
+      {"B BS may execute B BS of another word",
+       {op(0x18, 20), BE},
+       [](auto& t) {
+         t.setBs(20, op(0x18, 21));
+         t.setBs(21, SM(4, 5));
+       },
+       [](auto& t) { EXPECT_EQ(t.flagByte(4), 0x20); },
+       kRunsOn},
+      {"B = whose actual parameter is that formal operand again is an illegal instruction",
+       {callFB(1), parameterJump(1), op(0x76, 1), BE},
+       [](auto& t) {
+         t.block(kTypeFB, 1, {op(0x76, 1), BE});
+       },
+       nullptr,
+       0x0C2E},
       {"B MW with an input bit",
        {op(0x4E, 10), UE(0, 0), AssignM(0, 0), BE},
        [](auto& t) {
