@@ -2,11 +2,16 @@
 
 #include "simcore/block_kinds.h"
 #include "simcore/block_store.h"
+#include "simcore/interpreter.h"
 
 namespace tavrin::simcore {
 
-namespace {
-constexpr uint16_t kCycleFromPB1 = 300;
+bool writeProtected(const SimImage& img, uint8_t type, uint8_t number) {
+  return (type == kTypeDB && number == 0) || IsIntegratedBlock(img, type, number);
+}
+
+bool refusedWhileProgramInPb1(const SimImage& img, uint8_t type, uint8_t number) {
+  return img.cycleStartKind == kRunPB1 && !(type == kTypePB && number == 1);
 }
 
 uint16_t BstWrite(Engine& engine, int type, int number, int length, const uint8_t* bytes,
@@ -19,8 +24,8 @@ uint16_t BstWrite(Engine& engine, int type, int number, int length, const uint8_
   const auto n = static_cast<uint8_t>(number);
   if (mode == kWriteNormal) {
     if (t == kTypeDB && n == 0) return 80;
-    if (img.cycleStartKind == kCycleFromPB1 && !(t == kTypePB && n == 1)) return 81;
-    if (IsIntegratedBlock(img, t, n)) return 80;
+    if (refusedWhileProgramInPb1(img, t, n)) return 81;
+    if (writeProtected(img, t, n)) return 80;
   }
   return storeBlock(engine, t, n, bytes, static_cast<uint16_t>(length));
 }

@@ -1,6 +1,7 @@
 // Exports: addresses and operand areas.
 #include "simcore/block_kinds.h"
 #include "simcore/block_store.h"
+#include "simcore/memory_transfer.h"
 #include "simcore/ram.h"
 #include "simcore/s5_memory.h"
 #include "simcore/simcore32.h"
@@ -17,24 +18,6 @@ uint8_t& processImageByte(unsigned n) {
   return byteAreaByte(engine().image(), kProcessImage, n);
 }
 
-// A byte-addressed write to BS start + 12 is the programming device's start/stop command.
-void startStopCommand(SimImage& img) {
-  const uint8_t ustack2 = ReadS5Byte(img, static_cast<uint16_t>(img.areaStart[kUStack] + 2));
-  const bool ustackShowsRun = (ustack2 & 0x40) != 0 && (ustack2 & 0x20) == 0;
-  if (img.runState != 0 || ustackShowsRun) {
-    if (img.stopLatch == 0 && (ustack2 & 0x80) != 0) {
-      img.stopRequestedByPg = 1;
-      img.stopLatch = 1;
-    }
-    return;
-  }
-  img.runSwitch = 1;
-  img.acceptedRunSwitch = 0;
-  img.resetRequest = 0;
-  img.powerOn = 0;
-  img.stopLatch = 0;
-}
-
 }  // namespace
 
 extern "C" {
@@ -43,9 +26,9 @@ unsigned short S5AG_AdrRead(unsigned short address, short count, unsigned char* 
   if (buffer == nullptr || count <= 0) return 0;
   Engine& e = engine();
   const SimImage& img = e.image();
-  const unsigned step = wordAddressed(img) ? 1 : 2;
+  const unsigned step = img.AddrPerWord;
   // The control bits are rebuilt when a programming device reads them.
-  if (address == img.areaStart[kBs] + 10 / step) buildControlBits(e);
+  if (address == controlBitsAddress(img)) buildControlBits(e);
   const unsigned words = (unsigned(count) + step - 1) / step;
   for (unsigned i = 0, a = address; i < words && a <= 0xFFFF; ++i, a += step) {
     const uint16_t w = ReadS5Word(img, static_cast<uint16_t>(a));
@@ -59,18 +42,9 @@ unsigned short S5AG_WriteAdr(unsigned short address, short length, unsigned char
   if (bytes == nullptr || length <= 0) return 0;
   Engine& e = engine();
   SimImage& img = e.image();
-  const unsigned step = wordAddressed(img) ? 1 : 2;
-  const unsigned timers = img.areaStart[kTimers];
-  for (unsigned i = 0; i < unsigned(length) / 2; ++i) {
-    const unsigned a = address + i * step;
-    if (a > 0xFFFF) break;
-    const auto word = static_cast<uint16_t>(bytes[2 * i] << 8 | bytes[2 * i + 1]);
-    WriteS5Word(img, static_cast<uint16_t>(a), word);
-    const bool inTimers = a >= timers && a <= timers + 255 * step;
-    if (inTimers && (step == 1 || address % 2 == 0))
-      setTimerFromS5Time(e, (a - timers) / step, word);
-  }
-  if (!wordAddressed(img) && address == img.areaStart[kBs] + 12) startStopCommand(img);
+  writeMemoryWords(e, address, bytes, static_cast<unsigned>(length));
+  // The programming device's start/stop command; the value written is not looked at.
+  if (!wordAddressed(img) && address == img.areaStart[kBs] + 12) startStopCommand(img, 0);
   return 0;
 }
 

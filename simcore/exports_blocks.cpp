@@ -55,7 +55,7 @@ unsigned short S5AG_BstErase(short type, short number) {
   if (type < 0 || type > 255 || number < 0 || number > 255) return 6;
   const auto t = static_cast<uint8_t>(type);
   const auto n = static_cast<uint8_t>(number);
-  if ((t == kTypeDB && n == 0) || IsIntegratedBlock(img, t, n)) return 80;
+  if (writeProtected(img, t, n)) return 80;
   EraseBlock(engine(), t, n);
   return 0;
 }
@@ -139,11 +139,7 @@ unsigned short S5AG_BuchAG(short restart, short withoutDataBlocks) {
 }
 
 unsigned short S5AG_SPaus(unsigned char* buffer) {
-  if (buffer == nullptr) return 0;
-  Engine& e = engine();
-  const RamView s5 = ramView(e, RamKind::S5);
-  putBigEndian(buffer, s5.start);
-  putBigEndian(buffer + 2, s5.address(e.image(), *s5.fill));
+  if (buffer != nullptr) memoryConfiguration(engine(), buffer);
   return 0;
 }
 

@@ -11,6 +11,7 @@
 #include "simcore/simcore32.h"
 #include "simcore/stack_images.h"
 #include "simcore/status_recorder.h"
+#include "simcore/system_parameters.h"
 
 using namespace tavrin::simcore;
 
@@ -18,41 +19,6 @@ namespace {
 
 SimImage& img() {
   return engine().image();
-}
-
-void putBigEndian(unsigned char* out, uint16_t v) {
-  out[0] = static_cast<unsigned char>(v >> 8);
-  out[1] = static_cast<unsigned char>(v);
-}
-
-// The system parameter words, in the order of the 44-byte image.
-std::array<uint16_t, 22> systemParameterWords(const SimImage& s) {
-  const bool word = s.AddrPerWord == 1;
-  const auto list = [&](BlockCountSlot slot) {
-    return static_cast<uint16_t>(s.blockCount[slot] * s.AddrPerWord);
-  };
-  return {0,
-          0,
-          s.areaStart[kProcessImage],
-          static_cast<uint16_t>(s.areaStart[kProcessImage] + 128),
-          s.areaStart[kFlags],
-          s.areaStart[kTimers],
-          s.areaStart[kCounters],
-          word ? s.areaStart[kBa] : s.areaStart[kBs],
-          s.AgSoftwareStand,
-          static_cast<uint16_t>(s.areaStart[kS5Ram] + s.S5RAM_GROESSE * s.AddrPerWord),
-          word ? s.areaStart[kBs] : uint16_t{0},
-          list(kCountDB),
-          list(kCountSB),
-          list(kCountPB),
-          list(kCountFB),
-          list(kCountOB),
-          list(kCountFX),
-          list(kCountDX),
-          s.db0Length,
-          s.CPU2,
-          static_cast<uint16_t>(5 * s.AddrPerWord),
-          s.CPU1};
 }
 
 unsigned short setUserFunction(unsigned index, S5AG_UserFunction function) {
@@ -213,11 +179,9 @@ unsigned short S5AG_GetStopDaten(char* name, unsigned short* offset, unsigned sh
 }
 
 unsigned short S5AG_Sysinit(unsigned char* buffer, short* length) {
-  const auto words = systemParameterWords(img());
-  if (buffer != nullptr)
-    for (std::size_t i = 0; i < words.size(); ++i)
-      putBigEndian(buffer + 2 * i, words[i]);
-  if (length != nullptr) *length = 44;
+  const uint8_t* image = buildSystemParameters(img());
+  if (buffer != nullptr) std::memcpy(buffer, image, kSysParamBytes);
+  if (length != nullptr) *length = static_cast<short>(kSysParamBytes);
   return 0;
 }
 

@@ -32,4 +32,13 @@ RamKind ramFor(const Engine& engine, uint8_t typeCode) {
   return (typeCode == 0x01 || typeCode == 0x0C) && ramsSeparate(engine) ? RamKind::Db : RamKind::S5;
 }
 
+void memoryConfiguration(Engine& engine, uint8_t* out) {
+  const RamView s5 = ramView(engine, RamKind::S5);
+  const uint16_t fill = s5.address(engine.image(), *s5.fill);
+  out[0] = static_cast<uint8_t>(s5.start >> 8);
+  out[1] = static_cast<uint8_t>(s5.start);
+  out[2] = static_cast<uint8_t>(fill >> 8);
+  out[3] = static_cast<uint8_t>(fill);
+}
+
 }  // namespace tavrin::simcore

@@ -6,6 +6,7 @@
 //   ramsSeparate       whether S5 RAM and DB RAM are two RAMs
 //   ramFor             the RAM that holds blocks of a type
 //   StoredHeader       the block header words at a position of a RAM
+//   memoryConfiguration   S5 RAM start and the address of its fill level, as a device reads them
 #ifndef SIMCORE_RAM_H
 #define SIMCORE_RAM_H
 
@@ -63,6 +64,9 @@ RamKind ramFor(const Engine& engine, uint8_t typeCode);
 // The most words a RAM starting at `start` can have inside the address space (in word-addressed
 // types inside the half of the space it starts in, which is contiguous).
 uint16_t ramCapacityWords(const SimImage& img, uint16_t start);
+
+// Four bytes: the S5 RAM start address and the S5 address of its fill level, high byte first.
+void memoryConfiguration(Engine& engine, uint8_t* out);
 
 }  // namespace tavrin::simcore
 

@@ -13,10 +13,6 @@ namespace {
 constexpr unsigned kMaxRequests = kStatusRequestItems - 1;  // room for the closing 0x1003
 constexpr unsigned kMaxReplyItems = (kStatusReplyBytes - 1) / 2;
 
-bool followedByAddress(uint16_t code) {
-  return (code >= 0x1030 && code <= 0x1034) || code == 0x1037;
-}
-
 // Stores big-endian request words, held to the list's room, and closes the list.
 void storeRequests(SimImage& s, const uint8_t* words, unsigned count) {
   count = std::min(count, kMaxRequests);
@@ -61,6 +57,10 @@ void stopRecording(SimImage& s) {
 
 }  // namespace
 
+bool requestHasAddress(uint16_t code) {
+  return (code >= 0x1030 && code <= 0x1034) || code == 0x1037;
+}
+
 uint16_t replyItem(const SimImage& s, unsigned i) {
   return static_cast<uint16_t>(s.statusReply[1 + 2 * i] | s.statusReply[2 + 2 * i] << 8);
 }
@@ -99,7 +99,7 @@ void recordBlockStatus(Engine& engine) {
   const uint16_t code = s.statusRequestRead < kStatusRequestItems
                             ? s.statusRequests[s.statusRequestRead]
                             : kEndOfRequests;
-  const bool withAddress = followedByAddress(code);
+  const bool withAddress = requestHasAddress(code);
   const unsigned extra = extraItems(code, s.AddrPerWord);
   // The whole group must fit, not only its first item.
   if (s.statusRequestRead + (withAddress ? 2u : 1u) > kMaxRequests + 1 ||
@@ -161,12 +161,31 @@ BlockStatusCollect collectBlockStatus(Engine& engine, uint8_t* buffer, int maxIt
       buffer[2 * i] = static_cast<uint8_t>(v);
       buffer[2 * i + 1] = static_cast<uint8_t>(v >> 8);
     }
+  resetStatusRecord(engine);
+  return {false, true, static_cast<uint16_t>(items * 2)};
+}
+
+void resetStatusRecord(Engine& engine) {
+  SimImage& s = engine.image();
   s.statusReplyWrite = 0;
   s.statusRequestRead = 0;
   s.blockStatusArmed = 0;
   s.statusRecordComplete = 0;
   engine.lastRecordedSaz = -1;
-  return {false, true, static_cast<uint16_t>(items * 2)};
+}
+
+void rearmBlockStatus(Engine& engine) {
+  SimImage& s = engine.image();
+  if (s.blockStatusMode != kBlockStatusMode) return;
+  resetStatusRecord(engine);
+  s.errorWord |= interp::kErrBlockStatus;
+}
+
+void endStatus(Engine& engine) {
+  SimImage& s = engine.image();
+  resetStatusRecord(engine);
+  s.blockStatusMode = 0;
+  s.errorWord &= static_cast<uint16_t>(~interp::kErrBlockStatus);
 }
 
 void setVariableRequests(Engine& engine, const uint8_t* request, int length) {
@@ -188,7 +207,7 @@ unsigned readVariables(Engine& engine) {
   for (unsigned i = 0; i < kStatusRequestItems;) {
     const uint16_t code = s.statusRequests[i++];
     const uint16_t address =
-        followedByAddress(code) && i < kStatusRequestItems ? s.statusRequests[i++] : 0;
+        requestHasAddress(code) && i < kStatusRequestItems ? s.statusRequests[i++] : 0;
     bool fits = true;
     if (code >= 0x1030 && code <= 0x1032) {
       fits = put({0x01, 0x84, 0x03, ReadS5Byte(s, address)});

@@ -6,6 +6,10 @@
 //   collectBlockStatus   the record, once it is complete (S5AG_StatBstZyk)
 //   setVariableRequests  the request list of the variable status (S5AG_StatusVarDaten)
 //   readVariables        one pass over the list into the reply bytes
+//   resetStatusRecord    after a record was delivered: indexes 0, trigger released
+//   rearmBlockStatus     record again at the next pass of the trigger
+//   endStatus            neither status mode any longer
+//   requestHasAddress    which request codes an S5 address follows in a list
 //
 // Request items (16-bit codes, some followed by an S5 address) name what the recorder writes per
 // instruction: 0x1030..0x1032 a byte, 0x1033 a counter word, 0x1034 a word or timer word,
@@ -41,6 +45,13 @@ void setVariableRequests(Engine& engine, const uint8_t* request, int length);
 
 // Returns the number of reply bytes.
 unsigned readVariables(Engine& engine);
+
+void resetStatusRecord(Engine& engine);
+// Only in block status mode; the request list and the trigger stay.
+void rearmBlockStatus(Engine& engine);
+void endStatus(Engine& engine);
+
+bool requestHasAddress(uint16_t code);
 
 // Items as they are stored in the reply buffer: 16-bit, from its second byte on.
 uint16_t replyItem(const SimImage& s, unsigned i);

@@ -22,6 +22,17 @@ TEST_F(Addresses, ReadingMemoryAsBigEndianWords) {
   EXPECT_EQ(out[2], 0xEE);
 }
 
+// The control bits lie at BS start + 10 in byte-addressed types and are rebuilt when read.
+TEST_F(Addresses, ReadingTheControlBitsRebuildsThem) {
+  const auto at = static_cast<uint16_t>(image().areaStart[kBs] + 10);
+  WriteS5Word(image(), static_cast<uint16_t>(at + 2), 0xEEEE);
+  image().stopLatch = 1;
+  image().stopRequestedByPg = 0;
+  std::array<uint8_t, 6> out{};
+  S5AG_AdrRead(at, 6, out.data());
+  EXPECT_EQ(out, (std::array<uint8_t, 6>{0, 0, 0x40, 0, 0, 0}));
+}
+
 TEST_F(Addresses, WritingMemoryStartsTimers) {
   const uint16_t t = image().areaStart[kTimers];
   clock_.set(5000);

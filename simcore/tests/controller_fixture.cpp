@@ -1,5 +1,6 @@
 #include "simcore/tests/controller_fixture.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 
@@ -31,6 +32,20 @@ std::vector<uint16_t> fromBigEndian(const uint8_t* bytes, std::size_t words) {
   return out;
 }
 
+ScopedProgramDirectory::ScopedProgramDirectory(const std::filesystem::path& directory) {
+  const char* old = std::getenv("TAVRIN_HOME");
+  had_ = old != nullptr;
+  if (had_) old_ = old;
+  ::setenv("TAVRIN_HOME", directory.c_str(), 1);
+}
+
+ScopedProgramDirectory::~ScopedProgramDirectory() {
+  if (had_)
+    ::setenv("TAVRIN_HOME", old_.c_str(), 1);
+  else
+    ::unsetenv("TAVRIN_HOME");
+}
+
 void ControllerTest::SetUp() {
   attachPrivate();
   engine().setClock(&clock_);
@@ -45,6 +60,10 @@ void ControllerTest::TearDown() {
 }
 
 uint16_t ControllerTest::write(const std::vector<uint16_t>& block, uint8_t mode) {
+  return writeBlock(block, mode);
+}
+
+uint16_t writeBlock(const std::vector<uint16_t>& block, uint8_t mode) {
   auto bytes = bigEndian(block);
   return S5AG_BstWrite(static_cast<short>(block[1] >> 8 & 0x3F),
                        static_cast<short>(block[1] & 0xFF), static_cast<short>(block.size()),

@@ -21,6 +21,21 @@ std::vector<uint16_t> makeBlock(uint8_t type, uint8_t number, std::vector<uint16
 // Big-endian bytes of a word sequence, as blocks cross the interface.
 std::vector<uint8_t> bigEndian(const std::vector<uint16_t>& words);
 std::vector<uint16_t> fromBigEndian(const uint8_t* bytes, std::size_t words);
+// S5AG_BstWrite of a block built with makeBlock, on the attached controller.
+uint16_t writeBlock(const std::vector<uint16_t>& block, uint8_t mode = 0);
+
+// TAVRIN_HOME, and so the program directory, set to a folder for as long as this lives.
+class ScopedProgramDirectory {
+ public:
+  explicit ScopedProgramDirectory(const std::filesystem::path& directory);
+  ~ScopedProgramDirectory();
+  ScopedProgramDirectory(const ScopedProgramDirectory&) = delete;
+  ScopedProgramDirectory& operator=(const ScopedProgramDirectory&) = delete;
+
+ private:
+  std::string old_;
+  bool had_ = false;
+};
 
 class ControllerTest : public ::testing::Test {
  protected:
