@@ -1,7 +1,7 @@
 // The controller as this process reaches it: the shared record and what only this process knows.
 //
 // Contents
-//   Engine               the record, the clock and the block import buffer of this process
+//   Engine               the record, the clock, the callbacks and the line of this process
 //   engine               the process's engine; attaches "SIMCORE32File" on first use
 //   attachPrivate        a controller of this process alone (tests, the command line)
 //   attachShared         the controller of a named section
@@ -13,6 +13,7 @@
 #ifndef SIMCORE_ENGINE_H
 #define SIMCORE_ENGINE_H
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,8 +39,14 @@ class Engine {
   // The clock stays owned by the caller; null returns to the real clock.
   SIMCORE32_CXX_API void setClock(const platform::MillisecondClock* clock);
 
-  // While the block import mode is active both RAMs are this caller's buffer.
+  // While the block import mode is active both RAMs are this caller's buffer; what the mode
+  // replaced in the record is kept here until it ends.
   uint8_t* importBuffer = nullptr;
+  struct ImportSaved {
+    uint16_t s5RamFill, dbRamFill, s5RamSize, dbRamSize;
+    uint16_t blockCount[7];
+  };
+  ImportSaved importSaved = {};
 
   // Callbacks of this process: the hook before every instruction, the user functions of the
   // special functions 0xC000.., the analog value source, and the programming-device service's
@@ -55,6 +62,30 @@ class Engine {
   UserFunction userFunctions[30] = {};
   AnalogValueSource analogValueSource = nullptr;
   DelayCallback delayCallback = nullptr;
+
+  // The programming-device line of this process (pg_link.h): the character callbacks, the send
+  // slot the slot callback reads, and the trace file.
+  struct PgLine {
+    using SendSlotted = unsigned char (*)();
+    using SendCharacter = unsigned char (*)(unsigned char);
+    using Receive = unsigned short (*)();
+    using ClearReceiveBuffer = void (*)(unsigned char);
+    SendSlotted sendSlotted = nullptr;
+    unsigned char* sendSlot = nullptr;
+    SendCharacter sendCharacter = nullptr;
+    Receive receiveStart = nullptr;
+    Receive receiveWithin = nullptr;
+    ClearReceiveBuffer clearReceiveBuffer = nullptr;
+    std::FILE* trace = nullptr;
+    uint8_t traceDirection = 0;  // 0 no line yet, 1 sent, 2 received
+    uint8_t traceColumn = 0;     // characters on the current line
+  };
+  PgLine pgLine;
+
+  // The status exchange a programming device opened with jobs 0x14 and 0x15 on this process's
+  // line: its records are sent after each request until job 0x81 ends it.
+  bool pgStatusOpen = false;
+  bool pgVariablesDue = false;  // variable mode: a record is to be read and sent
 
   // When the background routine last acted in this process.
   uint64_t lastBackgroundMs = 0;

@@ -11,6 +11,7 @@
 //   8. Cycle and organisation blocks         S5AG_Step5Zyklus, time-driven and interrupt blocks
 //   9. Status and test functions             block status, variables, stacks, system parameters
 //  10. Callbacks of the program              instruction hook, user functions, analog values
+//  11. Programming-device service            AS511 over character callbacks, trace
 //
 // Every process that loads the library drives the same controller: its state lives in the shared
 // memory section "SIMCORE32File" (per user). Every export is extern "C", works directly on that
@@ -270,6 +271,54 @@ SIMCORE32_API unsigned short S5AG_SetFncPtrUser27(S5AG_UserFunction function);
 SIMCORE32_API unsigned short S5AG_SetFncPtrUser28(S5AG_UserFunction function);
 SIMCORE32_API unsigned short S5AG_SetFncPtrUser29(S5AG_UserFunction function);
 SIMCORE32_API unsigned short S5AG_SetFncPtrGetAnalogWertBG(S5AG_AnalogValueSource source);
+
+/* 11. Programming-device service ---------------------------------------------------------------
+   The controller's side of AS511. The host owns the line (a serial port, a pseudo-terminal) and
+   moves characters through the callbacks below, all process-local; it calls
+   S5AG_PGAnfragePruefen often (every idle tick), and each call serves at most one request and
+   then sends a status record that has become complete. The callbacks run on the caller's
+   thread inside that call and must not call the service again.
+     send     S5AG_SetFncPtrCharSenden with S5AG_SetSendeFachPtr: the engine stores each character
+              in the slot, then calls the callback; else S5AG_SetFncPtrCharSendenC with the
+              character. 1 = sent, anything else fails the request. The characters of one
+              control sequence or telegram are sent one after the other without a pause; a
+              host that writes a batch of them with one write flushes it before it waits in a
+              receive callback and when S5AG_PGAnfragePruefen returns.
+     receive  S5AG_SetFncPtrCharEmpfangen: asked for the first character of a request and for a
+              character that may already wait; it must not wait: low byte 0 = none, otherwise
+              the character in the high byte. S5AG_SetFncPtrCharEmpfangenPoll: within a
+              telegram; it waits up to the host's character time-out: low byte 1 = a character
+              in the high byte, anything else ends the request.
+     delay    S5AG_SetFncPtrDelay: called before every character sent (and by special function
+              0xAA13); a host on a real line leaves it empty or out.
+     clear    S5AG_SetFncPtrClearComBuffer: called with 1 to discard what the host has received
+              but not yet delivered, after a protocol error.
+   Without a send callback a character counts as sent; without a receive callback a receive
+   yields the character 0. Every setter returns 1. */
+typedef unsigned char (*S5AG_CharSendSlotted)(void);
+typedef unsigned char (*S5AG_CharSend)(unsigned char character);
+typedef unsigned short (*S5AG_CharReceive)(void);
+typedef void (*S5AG_Delay)(void);
+typedef void (*S5AG_ClearComBuffer)(unsigned char clear);
+SIMCORE32_API unsigned short S5AG_SetFncPtrCharSenden(S5AG_CharSendSlotted send);
+SIMCORE32_API unsigned short S5AG_SetSendeFachPtr(unsigned char* slot);
+SIMCORE32_API unsigned short S5AG_SetFncPtrCharSendenC(S5AG_CharSend send);
+SIMCORE32_API unsigned short S5AG_SetFncPtrCharEmpfangen(S5AG_CharReceive receive);
+SIMCORE32_API unsigned short S5AG_SetFncPtrCharEmpfangenPoll(S5AG_CharReceive receive);
+SIMCORE32_API unsigned short S5AG_SetFncPtrDelay(S5AG_Delay delay);
+SIMCORE32_API unsigned short S5AG_SetFncPtrClearComBuffer(S5AG_ClearComBuffer clear);
+/* Serves one request, then sends a complete status record; result 1. */
+SIMCORE32_API unsigned short S5AG_PGAnfragePruefen(void);
+/* 1 while no call of S5AG_PGAnfragePruefen is running (in any process). */
+SIMCORE32_API unsigned short S5AG_PGAnfragePruefenReady(void);
+/* One character without DLE doubling: 1 sent, 11 send failed, 0 communication error flag set. */
+SIMCORE32_API unsigned short S5AG_DebugZeichenSenden(unsigned char character);
+/* One character within a telegram: character * 256 + 1, or 0 when none came. */
+SIMCORE32_API unsigned short S5AG_DebugZeichenEmpfangenPoll(void);
+/* Only with the key character 0x22: the trace file TRACE_S5.TXT of the program directory is
+   created anew / closed; result 1. */
+SIMCORE32_API unsigned short S5AG_TraceOn(unsigned char key);
+SIMCORE32_API unsigned short S5AG_TraceOff(unsigned char key);
 
 #ifdef __cplusplus
 }
