@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "simcore/auto_saves.h"
 #include "simcore/block_kinds.h"
 #include "simcore/block_store.h"
 #include "simcore/controller_setup.h"
@@ -103,6 +104,7 @@ void handleModes(Engine& engine) {
     buildStackImages(engine);
     for (unsigned n = 128; n < std::min<unsigned>(s.EA_ANZAHL, 256); ++n)
       byteAreaByte(s, kProcessImage, n) = 0;
+    saveOnStop(engine);
   }
   setUstackByte(s, 2,
                 static_cast<uint8_t>(s.runState != 0 ? (ustackByte(s, 2) | kUstackRunBit)
@@ -197,7 +199,7 @@ void Step5Zyklus(Engine& engine) {
     runCycle(engine);
   } else {
     if ((s.errorWord & interp::kErrBlockStatus) != 0) recordBlockStatus(engine);
-    if (s.compressRequested != 0) CompressMemory(engine, false);
+    if (s.compressRequested != 0 && CompressMemory(engine, false)) saveAfterCompression(engine);
   }
   measureCycleTime(engine, start);
   s.cycleRunning = 0;

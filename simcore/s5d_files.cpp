@@ -1,10 +1,13 @@
 #include "simcore/s5d_files.h"
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 #include "outside/blockfile/blockfile32.h"
 #include "simcore/block_kinds.h"
+#include "simcore/block_store.h"
 #include "simcore/block_write.h"
 #include "simcore/memory_reset.h"
 
@@ -63,7 +66,46 @@ void loadEntry(Engine& engine, S5DHandle handle, const unsigned char* listed, S5
   _EntfBstDaten(data);
 }
 
+constexpr std::array<uint8_t, 7> kSaveOrder = {kTypeOB, kTypePB, kTypeSB, kTypeFB,
+                                               kTypeFX, kTypeDB, kTypeDX};
+
+// `data` holds room for the longest block.
+bool saveBlock(Engine& engine, S5DHandle handle, uint8_t type, uint8_t number,
+               std::vector<unsigned char>& data) {
+  uint16_t words = 0;
+  if (readBlock(engine, type, number, data.data(), kMaxBlockWords, words) != 0) return false;
+  const unsigned bytes = 2u * words;
+  if (bytes > kMaxSavedBlockBytes) return false;
+  char name[S5D_NAME_BYTES + 8];
+  std::snprintf(name, sizeof name, "%s%03u", typeLetters(type), static_cast<unsigned>(number));
+  unsigned char entry[S5D_ENTRY_BYTES] = {};
+  if (_NameZuBst(name, entry) == 0) return false;
+  entry[3] = static_cast<unsigned char>(bytes);
+  entry[4] = static_cast<unsigned char>(bytes >> 8);
+  std::copy(data.begin() + 4, data.begin() + 8, entry + 5);  // header words 2 and 3
+  return _SchrBstDaten(handle, entry, data.data()) != 0;
+}
+
 }  // namespace
+
+uint16_t saveS5dFile(Engine& engine, const std::string& path, bool overwrite) {
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec)) {
+    if (!overwrite) return 16;
+    if (!std::filesystem::remove(path, ec)) return 17;
+  }
+  OpenS5d file;
+  file.handle = _OeffneS5Datei(path.c_str());
+  if (file.handle == 0) return 10;
+  uint16_t result = 0;
+  std::vector<unsigned char> data(2u * kMaxBlockWords);
+  for (uint8_t type : kSaveOrder)
+    for (unsigned n = 0; n < kMaxBlockNumbers; ++n)
+      if (blockExists(engine.image(), type, static_cast<uint8_t>(n)) &&
+          !saveBlock(engine, file.handle, type, static_cast<uint8_t>(n), data))
+        result = 15;
+  return result;
+}
 
 uint16_t loadS5dFile(Engine& engine, const std::string& path, S5dLoad how) {
   std::error_code ec;

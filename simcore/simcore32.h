@@ -12,6 +12,7 @@
 //   9. Status and test functions             block status, variables, stacks, system parameters
 //  10. Callbacks of the program              instruction hook, user functions, analog values
 //  11. Programming-device service            AS511 over character callbacks, trace
+//  12. Backup, S5D files, block import       the memory in files, blocks on a buffer
 //
 // Every process that loads the library drives the same controller: its state lives in the shared
 // memory section "SIMCORE32File" (per user). Every export is extern "C", works directly on that
@@ -24,7 +25,8 @@
 // or too long; 23 integrated blocks not loadable; 27 block does not exist; 33 no room for the
 // block (in memory, or in the caller's buffer); 80 block may not be written or erased (DB0, an
 // integrated block); 81 the cycle starts at PB1 and the block is not PB1; 82 overall reset
-// refused in RUN.
+// refused in RUN; for S5D files 15 a block could not be saved (the others were), 16 the file
+// exists and may not be overwritten, 17 it could not be deleted.
 #ifndef SIMCORE_SIMCORE32_H
 #define SIMCORE_SIMCORE32_H
 
@@ -319,6 +321,35 @@ SIMCORE32_API unsigned short S5AG_DebugZeichenEmpfangenPoll(void);
    created anew / closed; result 1. */
 SIMCORE32_API unsigned short S5AG_TraceOn(unsigned char key);
 SIMCORE32_API unsigned short S5AG_TraceOff(unsigned char key);
+
+/* 12. Backup, S5D files, block import ---------------------------------------------------------
+   File names with a drive letter or '\' mean the same name in the program directory; the
+   backup file (default BACKUP.BIN) lies there too, S5D names without them are used as given.
+   A length-prefixed name (first byte the length) is made zero-terminated in the caller's buffer
+   first. */
+/* The backup after every compression in STOP, and at every change to STOP; result 1. */
+SIMCORE32_API unsigned char S5AG_SetupBackupRestore(unsigned char afterCompressing,
+                                                    unsigned char onStop);
+SIMCORE32_API unsigned char S5AG_SetBackupDatei(char* name, unsigned char lengthPrefixed);
+/* The whole address space into the backup file (131072 bytes); result 1. */
+SIMCORE32_API unsigned char S5AG_DoBackUp(void);
+/* In STOP only, and only from a complete backup file: memory back, address lists rebuilt;
+   result 1. */
+SIMCORE32_API unsigned char S5AG_DoRestore(void);
+/* 4 in RUN, 10 missing or unreadable; else 0 after an overall reset and loading every code and
+   data block of the file. */
+SIMCORE32_API unsigned short S5AG_LadeS5D(char* name);
+/* 4 in RUN, 16 the file exists and `overwrite` is 0, 17, 10, 15 (see the result codes); else 0
+   with every block saved. */
+SIMCORE32_API unsigned short S5AG_SchreibeS5D(char* name, unsigned char overwrite);
+/* After every compression in STOP all blocks are saved to this file, overwriting it; result 1. */
+SIMCORE32_API unsigned short S5AG_S5DSpeichernBeiKomprimieren(unsigned char enable, char* name,
+                                                              unsigned char lengthPrefixed);
+/* The block RAMs become `buffer` (0x7FFF words, 65534 bytes) until
+   S5AG_BausteinImportAbschliessen; blocks go in with S5AG_BstWrite mode 10. 1 (also when the
+   mode is already active, then unchanged), 0 without a buffer. Only in STOP, between cycles. */
+SIMCORE32_API unsigned short S5AG_BausteinImportVorbereiten(unsigned short* buffer);
+SIMCORE32_API unsigned short S5AG_BausteinImportAbschliessen(void);
 
 #ifdef __cplusplus
 }
