@@ -7,31 +7,12 @@
 
 #include <cerrno>
 
+#include "platform/serial_line.h"
+
 namespace tavrin::pglink {
 
-namespace {
-
-speed_t speedOf(uint32_t baud) {
-  switch (baud) {
-    case 9600:
-      return B9600;
-    case 19200:
-      return B19200;
-    case 38400:
-      return B38400;
-    case 57600:
-      return B57600;
-    case 115200:
-      return B115200;
-    default:
-      return B0;
-  }
-}
-
-}  // namespace
-
 bool SerialDevice::supportedBaud(uint32_t baud) {
-  return speedOf(baud) != B0;
+  return platform::SerialSpeed(baud) != B0;
 }
 
 SerialOpen SerialDevice::open(const std::string& path, uint32_t baud) {
@@ -52,19 +33,7 @@ SerialOpen SerialDevice::adopt(int fd, uint32_t baud) {
 }
 
 bool SerialDevice::configure(uint32_t baud) {
-  const speed_t speed = speedOf(baud);
-  termios tio{};
-  if (speed == B0 || ::tcgetattr(fd_, &tio) != 0) return false;
-  ::cfmakeraw(&tio);
-  tio.c_cflag &= ~(CSIZE | CSTOPB | PARODD | CRTSCTS);
-  tio.c_cflag |= CS8 | PARENB | CREAD | CLOCAL;
-  tio.c_iflag &= ~(IXON | IXOFF | IXANY);
-  tio.c_cc[VMIN] = 0;
-  tio.c_cc[VTIME] = 0;
-  if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0) return false;
-  if (::tcsetattr(fd_, TCSANOW, &tio) != 0) return false;
-  ::tcflush(fd_, TCIOFLUSH);
-  return true;
+  return platform::SetAs511LineSettings(fd_, baud);
 }
 
 void SerialDevice::close() {
