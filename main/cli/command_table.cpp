@@ -5,6 +5,7 @@
 #include "main/cli/compile_command.h"
 #include "main/cli/retranslate_command.h"
 #include "main/cli/run_command.h"
+#include "main/cli/serve_command.h"
 
 namespace tavrin::cli {
 
@@ -31,6 +32,12 @@ constexpr std::array kCommands{
             "as on a controller switched to RUN. Entries: E1.0=KM1 MW10=KF+100 T1=KT20.0\n"
             "DW3,DB5=KH00FF AW4=KF.",
             runRun},
+    Command{"serve", "serve (--pty | --tty DEVICE) [--ag FILE.AG] [FILE.AWL...]",
+            "Run a simulated controller in real time (a cycle every 10 ms) and answer\n"
+            "programming-device requests (AS511) on a new pseudo-terminal, whose path is the\n"
+            "first line of output, or on a serial device at 9600 baud, 8E1. The blocks given are\n"
+            "loaded and the controller started. Runs until SIGINT or SIGTERM.",
+            runServe},
 };
 
 void printUsage(std::ostream& os) {

@@ -1,5 +1,5 @@
 // The command line's own simulated controller: private to this process, on a clock that only
-// the command moves, released however the command ends.
+// the command moves (or on the real clock, for serving), released however the command ends.
 #ifndef MAIN_CLI_PRIVATE_CONTROLLER_H
 #define MAIN_CLI_PRIVATE_CONTROLLER_H
 
@@ -11,9 +11,11 @@ namespace tavrin::cli {
 
 class PrivateController {
  public:
-  PrivateController() {
+  enum class Clock { Simulated, Real };
+
+  explicit PrivateController(Clock clock = Clock::Simulated) {
     simcore::attachPrivate();
-    simcore::engine().setClock(&clock_);
+    if (clock == Clock::Simulated) simcore::engine().setClock(&clock_);
     S5AG_SimulatorInit("");
   }
   ~PrivateController() {
