@@ -1,0 +1,106 @@
+#include "main/project/project_contents.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/tests/temp_dir.h"
+
+namespace tavrin::project {
+
+void PrintTo(const ProjectFileEntry& entry, std::ostream* out) {
+  *out << entry.path.filename() << ":" << static_cast<int>(entry.kind);
+}
+
+namespace {
+
+using platform::testing::TempDir;
+using platform::testing::writeFile;
+namespace fs = std::filesystem;
+
+TEST(BlockFileNames, AreTheFilesThatNameABlock) {
+  struct Case {
+    std::string_view name;
+    bool block;
+  };
+  const Case cases[] = {
+      {"PB001.AWL", true},  {"pb001.awl", true},  {"PB1.AWL", true},        {"FX255.AWL", true},
+      {"DX000.Awl", true},  {"OB256.AWL", false}, {"XY001.AWL", false},     {"EXPORT.AWL", false},
+      {"PB001.TXT", false}, {"PB001", false},     {"PB001.AWL.BAK", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(isBlockFileName(c.name), c.block) << c.name;
+}
+
+class ProjectContentsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name :
+         {"ANLAGE.PRJ", "PB001.AWL", "fb010.awl", "SYMBOLE.SEQ", "STATUS.LST", "SONDER.FB",
+          "querverw.txt", "QUERVERW.BAK", "Vergl.txt", "Vergl.bak", "umverdr.txt", "FEHLER.TXT",
+          "referenz.s5d", "EXPORT.AWL", "liesmich.txt", "ANDERE.SEQ"})
+      writeFile(dir / name, name);
+    writeFile(dir / "unter" / "PB002.AWL", "in a subdirectory");
+  }
+  TempDir dir;
+};
+
+TEST_F(ProjectContentsTest, ListsEveryFileOfTheProjectByItsKindAndNothingElse) {
+  const ProjectContents contents = listProjectContents(dir / "ANLAGE.PRJ", dir / "SYMBOLE.SEQ");
+  using K = ProjectFileKind;
+  EXPECT_EQ(contents.directory, dir.path());
+  EXPECT_EQ(contents.files, (std::vector<ProjectFileEntry>{
+                                {dir / "ANLAGE.PRJ", K::ProjectFile},
+                                {dir / "FEHLER.TXT", K::AnalysisLog},
+                                {dir / "PB001.AWL", K::BlockFile},
+                                {dir / "QUERVERW.BAK", K::AnalysisLog},
+                                {dir / "SONDER.FB", K::SpecialFbList},
+                                {dir / "STATUS.LST", K::StatusVariableList},
+                                {dir / "SYMBOLE.SEQ", K::SymbolFile},
+                                {dir / "Vergl.bak", K::AnalysisLog},
+                                {dir / "Vergl.txt", K::AnalysisLog},
+                                {dir / "fb010.awl", K::BlockFile},
+                                {dir / "querverw.txt", K::AnalysisLog},
+                                {dir / "referenz.s5d", K::TransferReference},
+                                {dir / "umverdr.txt", K::AnalysisLog},
+                            }));
+  EXPECT_TRUE(contents.otherProjectFiles.empty());
+  EXPECT_EQ(contents.ofKind(K::BlockFile).size(), 2u);
+}
+
+TEST_F(ProjectContentsTest, ASymbolFileElsewhereIsNotInTheDirectorysContents) {
+  TempDir elsewhere;
+  writeFile(elsewhere / "SYMBOLE.SEQ", "");
+  const ProjectContents contents =
+      listProjectContents(dir / "ANLAGE.PRJ", elsewhere / "SYMBOLE.SEQ");
+  EXPECT_TRUE(contents.ofKind(ProjectFileKind::SymbolFile).empty());
+}
+
+TEST_F(ProjectContentsTest, NamesTheOtherProjectsOfTheSameDirectory) {
+  writeFile(dir / "zweite.prj", "[projekt]\r\n");
+  const ProjectContents contents = listProjectContents(dir / "ANLAGE.PRJ", std::nullopt);
+  EXPECT_EQ(contents.otherProjectFiles, std::vector<fs::path>{dir / "zweite.prj"});
+}
+
+TEST_F(ProjectContentsTest, TheCommandLineGetsEveryBlockOfAProjectOnce) {
+  writeFile(dir / "PB1.AWL", "the same block as PB001.AWL");
+  writeFile(dir / "ob1.awl", "OB 1 under a short name only");
+  const ProjectBlockSources sources = projectBlockSources(dir / "anlage.prj");
+  ASSERT_TRUE(sources.ok());
+  EXPECT_EQ(sources.projectFile, dir / "ANLAGE.PRJ");
+  EXPECT_EQ(sources.directory, dir.path());
+  EXPECT_EQ(sources.blockFiles,
+            (std::vector<fs::path>{dir / "fb010.awl", dir / "ob1.awl", dir / "PB001.AWL"}));
+}
+
+TEST_F(ProjectContentsTest, TheCommandLineIsToldWhyAProjectGivesNoBlocks) {
+  EXPECT_EQ(projectBlockSources(dir / "liesmich.txt").problem,
+            ProjectSourcesProblem::NotAProjectFile);
+  EXPECT_EQ(projectBlockSources(dir / "WEG.PRJ").problem, ProjectSourcesProblem::Missing);
+  TempDir empty;
+  writeFile(empty / "LEER.PRJ", "");
+  const ProjectBlockSources none = projectBlockSources(empty / "LEER.PRJ");
+  EXPECT_TRUE(none.ok());
+  EXPECT_TRUE(none.blockFiles.empty());
+}
+
+}  // namespace
+}  // namespace tavrin::project
