@@ -34,7 +34,8 @@ PgLineHost::~PgLineHost() {
 void PgLineHost::serve(unsigned waitMs) {
   pollfd p{fd_, POLLIN, 0};
   const int ready = ::poll(&p, 1, static_cast<int>(waitMs));
-  if (ready > 0 && (p.revents & POLLIN) != 0) {
+  if (ready == 0 || (p.revents & POLLIN) != 0) {
+    // Also without a request: a status record that became complete goes out now.
     S5AG_PGAnfragePruefen();
   } else if (ready > 0) {
     // The partner side is closed (a pseudo-terminal nobody holds): nothing to serve yet.

@@ -2,7 +2,8 @@
 // closing telegram, over a TelegramLink.
 //
 // Contents
-//   As511Client   the jobs: system parameters, memory, blocks, directory, start and stop, stacks
+//   As511Client   the jobs: system parameters, memory, blocks, directory, start and stop, stacks,
+//                 the status of variables and the block status (in as511_status.cpp)
 //
 // Every job returns a result code of the link library (0 done). `lastFunction()` tells which job
 // and which step failed last (job code in the high byte, step in the low byte), for the title
@@ -29,6 +30,7 @@ enum JobError : uint16_t {
   kProgramInPb1Only = 25,
   kResetOnlyInStop = 82,
   kClosingFailed = 23,
+  kNoRecord = 0x7FFF,  // no status record arrived; never leaves the library
 };
 
 // Job codes of the requests.
@@ -82,6 +84,25 @@ class As511Client {
   uint16_t readUstack(std::vector<uint8_t>& reply);
   uint16_t readBstack(std::vector<uint8_t>& reply);
 
+  // Status of variables: `items` are request codes each followed by the address word. The
+  // controller answers with the first record at once (its first byte within `recordWaitMs`);
+  // each continuation brings the next.
+  uint16_t variableStatus(std::span<const uint8_t> items, unsigned recordWaitMs,
+                          std::vector<uint8_t>& record);
+  // Block status: the trigger at `offset` (S5 addresses) in the block's body, then the request
+  // items. The controller sends a record of its own accord once the trigger ran.
+  uint16_t blockStatus(uint8_t type, uint8_t number, uint16_t offset,
+                       std::span<const uint8_t> items);
+  // The continuation of the status of variables and the record it brings.
+  uint16_t nextVariableRecord(unsigned recordWaitMs, std::vector<uint8_t>& record);
+  // The next record of the status that is on (a variable record follows at once, the block
+  // status is armed again), or its end.
+  uint16_t continueStatus();
+  uint16_t endStatus();
+  // A record the controller sent, taken and acknowledged; `waitMs` for its first byte.
+  // kNoRecord when none came.
+  uint16_t takeRecord(unsigned waitMs, std::vector<uint8_t>& record);
+
   uint16_t lastFunction() const { return lastFunction_; }
 
  private:
@@ -98,6 +119,12 @@ class As511Client {
   uint16_t commandJob(uint8_t job, std::span<const uint8_t> request, uint8_t end,
                       uint16_t refusedResult = kWrongMode);
   uint16_t failed(uint16_t code);
+  // The controller's answer to both status jobs, ours around it.
+  uint16_t statusAnswer();
+  // STX, the continuation's job code and the controller's DLE ACK STX.
+  uint16_t continuation(uint8_t job);
+  // A record that must come: silence is a time-out.
+  uint16_t awaitRecord(unsigned waitMs, std::vector<uint8_t>& record);
   void step(uint8_t n) { lastFunction_ = static_cast<uint16_t>((lastFunction_ & 0xFF00) | n); }
 
   TelegramLink& link_;

@@ -32,6 +32,8 @@ struct Driver {
   uint16_t lastFunction = 0;
   // From the controller's system parameters, read once per connection.
   std::optional<std::vector<uint8_t>> systemImage;
+  // The record that answered the last variable request list, until it is read.
+  std::optional<std::vector<uint8_t>> variableRecord;
 
   // Runs one job on the open port; 3 when no port is open.
   uint16_t run(const std::function<uint16_t(As511Client&)>& job);

@@ -2,26 +2,26 @@
 // as the callers expect them. No exception leaves a function.
 #include <algorithm>
 #include <cstring>
-#include <exception>
 #include <vector>
 
 #include "outside/pglink/driver.h"
+#include "outside/pglink/export_guard.h"
 #include "outside/pglink/pglink32.h"
 
 using tavrin::pglink::As511Client;
 using tavrin::pglink::Driver;
+using tavrin::pglink::guarded;
 using tavrin::pglink::imageWord;
+using tavrin::pglink::kBadArgument;
+using tavrin::pglink::kBadReply;
 using tavrin::pglink::theDriver;
 
 namespace {
 
-constexpr unsigned short kBadArgument = 12;
 constexpr unsigned short kPortMissing = 39;
 constexpr unsigned short kPortNotConfigurable = 170;
-constexpr unsigned short kBadReply = tavrin::pglink::kReceiveProtocol;
 constexpr unsigned short kNoSuchBlock = tavrin::pglink::kBlockMissing;
 constexpr unsigned short kNoSuchHeader = 18;
-constexpr unsigned short kUnexpected = 0xFFFF;
 constexpr std::size_t kBlockBufferBytes = 20010;
 constexpr std::size_t kHeaderBytes = 10;
 constexpr uint8_t kTypeDB = 0x01;
@@ -29,15 +29,6 @@ constexpr uint8_t kTypeDX = 0x0C;
 // Image words of the area starts.
 constexpr unsigned kInputsWord = 2, kOutputsWord = 3, kFlagsWord = 4, kTimersWord = 5,
                    kCountersWord = 6, kSystemDataWord = 7;
-
-template <typename F>
-unsigned short guarded(F&& body) {
-  try {
-    return body();
-  } catch (const std::exception&) {
-    return kUnexpected;
-  }
-}
 
 bool blockNumberOk(short type, short number) {
   return type > 0 && type < 0x20 && number >= 0 && number <= 255;
@@ -140,6 +131,7 @@ unsigned short AS511_ExitPg(void) {
   return guarded([]() -> unsigned short {
     theDriver().device.close();
     theDriver().systemImage.reset();
+    theDriver().variableRecord.reset();
     return 0;
   });
 }

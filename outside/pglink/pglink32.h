@@ -3,8 +3,9 @@
  * Contents
  *   1. The link          InitPg / ExitPg, the port devices, time-outs, packet size, delays, trace
  *   2. The controller    system parameters, memory, blocks, directory, start and stop, stacks
- *   3. Single operands   inputs, outputs, flags, timers, counters (forcing)
- *   4. Diagnosis         the failing function of the last call
+ *   3. Status            status of variables, block status
+ *   4. Single operands   inputs, outputs, flags, timers, counters (forcing)
+ *   5. Diagnosis         the failing function of the last call
  *
  * Every function returns 0 on success or a result code: 2 the controller answered NAK, 3 no
  * answer (no connection), 4 a write to the line failed, 5 an answer out of the protocol,
@@ -87,7 +88,27 @@ PGLINK32_API unsigned short AS511_RdUStack(unsigned char* buffer, short* length)
 PGLINK32_API unsigned short AS511_BStack(unsigned char* buffer, short* length);
 PGLINK32_API unsigned short AS511_RdStBits(unsigned char* buffer);
 
-/* 3. Single operands ---------------------------------------------------------------------- */
+/* 3. Status ------------------------------------------------------------------------------- */
+/* Status of variables: request codes each followed by its address word, big-endian, `length`
+   bytes. The values of the list (as the simulator gives them, at most 401 bytes) are read with
+   AS511_StatusVarZykLesen, again and again, until AS511_ParamAendern ends the status. */
+PGLINK32_API unsigned short AS511_StatusVarDaten(unsigned char* request, short length);
+PGLINK32_API unsigned short AS511_StatusVarZykLesen(unsigned char* buffer);
+/* Block status: request byte 0 the block type, byte 1 the number, then the request codes as
+   big-endian words; the trigger is the instruction `offset` S5 addresses into the body. */
+PGLINK32_API unsigned short AS511_StBstParam(short length, unsigned char* request,
+                                             unsigned short offset);
+/* Polls for the record: none yet gives notTriggered 1 and ready 1; a record gives notTriggered
+   0, ready 1, up to `maxItems` items (each low byte first) and `length` in bytes, and arms the
+   block status again. */
+PGLINK32_API unsigned short AS511_StatBstZyk(unsigned char* buffer, short maxItems, short* length,
+                                             short* notTriggered, unsigned char* ready);
+/* Ends the status of variables or the block status. */
+PGLINK32_API unsigned short AS511_ParamAendern(void);
+/* The end of the status on a controller with 20-bit addresses; the same job here. */
+PGLINK32_API unsigned short AS511_ResetAG(void);
+
+/* 4. Single operands ---------------------------------------------------------------------- */
 PGLINK32_API unsigned short AS511_WriteInByte(short number, unsigned char value);
 PGLINK32_API unsigned short AS511_WriteOutByte(short number, unsigned char value);
 PGLINK32_API unsigned short AS511_WriteMerkByte(short number, unsigned char value);
@@ -97,7 +118,7 @@ PGLINK32_API unsigned short AS511_ReadInByte(short number, unsigned char* value)
 PGLINK32_API unsigned short AS511_ReadOutByte(short number, unsigned char* value);
 PGLINK32_API unsigned short AS511_ReadMerkByte(short number, unsigned char* value);
 
-/* 4. Diagnosis ----------------------------------------------------------------------------- */
+/* 5. Diagnosis ----------------------------------------------------------------------------- */
 /* The job code (high byte) and the protocol step (low byte) of the last failing call. */
 PGLINK32_API unsigned short AS511_GetFehlerFnc(void);
 

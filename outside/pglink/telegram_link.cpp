@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace tavrin::pglink {
 
@@ -14,8 +15,14 @@ LinkError TelegramLink::send(std::initializer_list<uint8_t> bytes) {
   return write({bytes.begin(), bytes.size()});
 }
 
+bool TelegramLink::dataWaiting(unsigned ms) {
+  if (!held_) held_ = channel_.read(ms);
+  return held_.has_value();
+}
+
 LinkError TelegramLink::next(uint8_t& byte) {
-  const auto received = channel_.read(timing_.timeoutMs);
+  const auto received =
+      held_ ? std::exchange(held_, std::nullopt) : channel_.read(timing_.timeoutMs);
   if (!received) return kCharacterTimeout;
   trace_.received(*received);
   byte = *received;
@@ -33,14 +40,24 @@ LinkError TelegramLink::expect(std::initializer_list<uint8_t> bytes) {
 }
 
 LinkError TelegramLink::sendData(std::span<const uint8_t> bytes, uint8_t end) {
+  return sendFramed(bytes, end);
+}
+
+LinkError TelegramLink::sendDataOnly(std::span<const uint8_t> bytes) {
+  return sendFramed(bytes, std::nullopt);
+}
+
+LinkError TelegramLink::sendFramed(std::span<const uint8_t> bytes, std::optional<uint8_t> end) {
   std::vector<uint8_t> framed;
   framed.reserve(bytes.size() + 4);
   for (uint8_t b : bytes) {
     framed.push_back(b);
     if (b == DLE) framed.push_back(DLE);
   }
-  framed.push_back(DLE);
-  framed.push_back(end);
+  if (end) {
+    framed.push_back(DLE);
+    framed.push_back(*end);
+  }
   if (timing_.delayPerCharMs == 0) return write(framed);
   for (uint8_t b : framed) {
     if (const LinkError e = write({&b, 1}); e != kOk) return e;

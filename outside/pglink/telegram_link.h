@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -57,19 +58,29 @@ class TelegramLink {
   LinkError next(uint8_t& byte);
   // A data part: the bytes with every DLE doubled, then DLE and `end` (ETX or EOT).
   LinkError sendData(std::span<const uint8_t> bytes, uint8_t end);
+  // The bytes with every DLE doubled and no end: for data that closes itself (a status list).
+  LinkError sendDataOnly(std::span<const uint8_t> bytes);
   // A data part up to DLE ETX (or DLE EOT), DLE DLE taken as one DLE; at most `limit` bytes.
   LinkError receiveData(std::vector<uint8_t>& bytes, std::size_t limit);
 
-  void discardInput() { channel_.discardInput(); }
+  // True when the partner has started to send within `ms` (the byte is kept for the next read):
+  // how a record the controller sends of its own accord is noticed.
+  bool dataWaiting(unsigned ms);
+  void discardInput() {
+    held_.reset();
+    channel_.discardInput();
+  }
   unsigned timeoutMs() const { return timing_.timeoutMs; }
   void setTimeout(unsigned ms) { timing_.timeoutMs = ms; }
 
  private:
   LinkError write(std::span<const uint8_t> bytes);
+  LinkError sendFramed(std::span<const uint8_t> bytes, std::optional<uint8_t> end);
 
   ByteChannel& channel_;
   LinkTrace& trace_;
   LinkTiming timing_;
+  std::optional<uint8_t> held_;
 };
 
 }  // namespace tavrin::pglink

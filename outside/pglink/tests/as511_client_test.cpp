@@ -1,38 +1,9 @@
 // The programming-device side of AS511 against a scripted controller: the exact bytes of each
 // job, data parts with doubled DLE, and how silence, NAK and stray bytes end a request.
-#include "outside/pglink/as511_client.h"
-
-#include <gtest/gtest.h>
-
-#include "outside/pglink/tests/scripted_channel.h"
+#include "outside/pglink/tests/client_fixture.h"
 
 namespace tavrin::pglink {
 namespace {
-
-using Bytes = std::vector<uint8_t>;
-
-Bytes concat(std::initializer_list<Bytes> parts) {
-  Bytes out;
-  for (const Bytes& p : parts)
-    out.insert(out.end(), p.begin(), p.end());
-  return out;
-}
-
-// What the controller says around every accepted job, and what we say.
-const Bytes kControllerOpening = {DLE, ACK, STX, SYN, DLE, ETX};
-const Bytes kControllerClosing = {STX, DC2, DLE, ETX};
-Bytes ourOpening(uint8_t job) {
-  return {STX, job, DLE, ETX, DLE, ACK, DLE, ACK};
-}
-const Bytes kOurClosing = {DLE, ACK, DLE, ACK};
-
-class As511ClientTest : public ::testing::Test {
- protected:
-  testing::ScriptedChannel line;
-  LinkTrace trace;
-  TelegramLink link{line, trace, LinkTiming{}};
-  As511Client client{link};
-};
 
 TEST_F(As511ClientTest, SystemParametersAreOneReadJob) {
   Bytes image(45, 0);
