@@ -155,6 +155,89 @@ TEST_F(ServedController, TheProgramRunsAndStopsOnRequest) {
   EXPECT_EQ(exists, 0) << "overall reset in STOP erases the program";
 }
 
+TEST_F(ServedController, DataBlockHeaderAndDirectory) {
+  // DB 3: five header words, then two data words.
+  std::vector<uint8_t> db = {0x70, 0x70, 0x01, 3, 0x80, 0, 0, 0, 0, 7, 0x12, 0x34, 0x10, 0x00};
+  ASSERT_EQ(AS511_BstWrite(0x01, 3, static_cast<short>(db.size() / 2), db.data()), 0);
+  unsigned char header[20] = {};
+  ASSERT_EQ(AS511_ReadKopfDB(3, header), 0);
+  const unsigned body = header[0] << 8 | header[1];
+  EXPECT_NE(body, 0u);
+  EXPECT_EQ(std::vector<uint8_t>(header + 2, header + 12),
+            std::vector<uint8_t>(db.begin(), db.begin() + 10));
+  unsigned short list[256] = {};
+  unsigned short count = 0;
+  ASSERT_EQ(AS511_ReadBuch(0x01, list, &count), 0);
+  ASSERT_GT(count, 3);
+  EXPECT_EQ(list[3], body) << "the directory gives the same body address";
+  EXPECT_EQ(AS511_ReadKopfDB(4, header), 18) << "no DB 4";
+}
+
+TEST_F(ServedController, VariableStatusUntilItEnds) {
+  AS511_SetTimeOutStatus(500);
+  ASSERT_EQ(AS511_WriteMerkByte(3, 0x5A), 0);
+  const uint16_t flag3 = static_cast<uint16_t>(expected_.flagsStart + 3);
+  unsigned char request[] = {0x10, 0x32, static_cast<unsigned char>(flag3 >> 8),
+                             static_cast<unsigned char>(flag3)};
+  ASSERT_EQ(AS511_StatusVarDaten(request, sizeof request), 0);
+  unsigned char values[401] = {};
+  ASSERT_EQ(AS511_StatusVarZykLesen(values), 0);
+  EXPECT_EQ(std::vector<uint8_t>(values, values + 4),
+            (std::vector<uint8_t>{0x01, 0x84, 0x03, 0x5A}));
+  // The next values come with each read; a DLE among them arrives as one byte.
+  for (const uint8_t value : {uint8_t{0x10}, uint8_t{0x00}}) {
+    ASSERT_EQ(AS511_WriteMerkByte(3, value), 0);
+    ASSERT_EQ(AS511_StatusVarZykLesen(values), 0);
+    EXPECT_EQ(values[3], value);
+  }
+  ASSERT_EQ(AS511_ParamAendern(), 0);
+  EXPECT_EQ(AS511_StatusVarZykLesen(values), 9) << "no values after the end";
+}
+
+TEST_F(ServedController, BlockStatusOfARunningBlock) {
+  std::vector<uint8_t> pb = kPb7, ob = kOb1;
+  ASSERT_EQ(AS511_BstWrite(kTypePB, 7, static_cast<short>(pb.size() / 2), pb.data()), 0);
+  ASSERT_EQ(AS511_BstWrite(kTypeOB, 1, static_cast<short>(ob.size() / 2), ob.data()), 0);
+  ASSERT_EQ(AS511_WriteInByte(1, 0x01), 0);
+  ASSERT_EQ(AS511_StartAg(2), 0);
+  // Armed once the restart is over (a restart clears the controller's error word, and with
+  // it the armed recorder): the program has run when A 4.0 follows E 1.0.
+  unsigned char out = 0;
+  for (int i = 0; i < 100 && out == 0; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(AS511_ReadOutByte(4, &out), 0);
+  }
+  unsigned short list[256] = {};
+  unsigned short count = 0;
+  ASSERT_EQ(AS511_ReadBuch(kTypePB, list, &count), 0);
+  // From the first instruction on: address and status word of U E 1.0, = A 4.0 and BE.
+  unsigned char request[] = {kTypePB, 7, 0x10, 0x35, 0x10, 0x35};
+  ASSERT_EQ(AS511_StBstParam(sizeof request, request, 0), 0);
+  for (int record = 0; record < 2; ++record) {
+    SCOPED_TRACE(record == 0 ? "first record" : "after re-arming");
+    unsigned char buffer[400] = {};
+    short length = 0, notTriggered = 1;
+    unsigned char ready = 0;
+    for (int i = 0; i < 200 && notTriggered != 0; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      ASSERT_EQ(AS511_StatBstZyk(buffer, 200, &length, &notTriggered, &ready), 0);
+    }
+    ASSERT_EQ(notTriggered, 0);
+    EXPECT_EQ(ready, 1);
+    ASSERT_EQ(length, 14);
+    const auto item = [&](int i) {
+      return static_cast<unsigned>(buffer[2 * i] | buffer[2 * i + 1] << 8);
+    };
+    EXPECT_EQ(item(0), 0u) << "no data block open";
+    EXPECT_EQ(item(1), list[7]) << "the trigger is the body's first instruction";
+    EXPECT_GT(item(3), item(1));
+    EXPECT_EQ(item(5) - item(3), item(3) - item(1)) << "one-word instructions one after the other";
+    EXPECT_NE(item(2) & 0x0200, 0u) << "VKE 1 after U E 1.0 with E 1.0 set";
+  }
+  ASSERT_EQ(AS511_ParamAendern(), 0);
+  ASSERT_EQ(AS511_StopAg(), 0);
+}
+
 TEST_F(ServedController, ASilentControllerTimesOut) {
   stopServer();
   AS511_SetTimeOut(300);
