@@ -7,8 +7,10 @@
 
 #include "main/lang/block_id.h"
 #include "main/project/block_file_name.h"
+#include "main/project/project_file.h"
 #include "main/project/project_paths.h"
 #include "platform/ascii_case.h"
+#include "platform/ini_profile.h"
 
 namespace tavrin::project {
 
@@ -104,6 +106,11 @@ ProjectBlockSources projectBlockSources(const fs::path& projectFile) {
     return sources;
   }
   sources.projectFile = *found;
+  const platform::IniFileLoad load = platform::loadIniFile(*found);
+  if (!load.ok() || !hasProjectKeys(load.document)) {
+    sources.problem = ProjectSourcesProblem::NotAProject;
+    return sources;
+  }
   sources.directory = projectDirectoryOf(*found);
   const std::optional<std::vector<fs::path>> files = filesOf(sources.directory);
   if (!files) {

@@ -66,6 +66,7 @@ enum class ProjectSourcesProblem : std::uint8_t {
   None,
   NotAProjectFile,  // the name does not end in ".PRJ"
   Missing,          // no such file
+  NotAProject,      // it cannot be read, or holds none of the keys opening a project reads
   Unreadable,       // its directory cannot be listed
 };
 
@@ -82,7 +83,8 @@ struct ProjectBlockSources {
 
 // The block files of the project `projectFile` names, for `tavrin-cli compile FILE.PRJ` and
 // `tavrin-cli run FILE.PRJ`: every block of the project at once. The project file is found
-// whatever the case of its name.
+// whatever the case of its name; a file that opening would refuse as no project gives no
+// blocks.
 ProjectBlockSources projectBlockSources(const std::filesystem::path& projectFile);
 
 }  // namespace tavrin::project

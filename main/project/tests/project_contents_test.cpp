@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "platform/tests/temp_dir.h"
 
 namespace tavrin::project {
@@ -38,6 +40,7 @@ class ProjectContentsTest : public ::testing::Test {
           "querverw.txt", "QUERVERW.BAK", "Vergl.txt", "Vergl.bak", "umverdr.txt", "FEHLER.TXT",
           "referenz.s5d", "EXPORT.AWL", "liesmich.txt", "ANDERE.SEQ"})
       writeFile(dir / name, name);
+    writeFile(dir / "ANLAGE.PRJ", "[projekt]\r\nadressen=dezimal\r\n");
     writeFile(dir / "unter" / "PB002.AWL", "in a subdirectory");
   }
   TempDir dir;
@@ -92,13 +95,38 @@ TEST_F(ProjectContentsTest, TheCommandLineGetsEveryBlockOfAProjectOnce) {
 }
 
 TEST_F(ProjectContentsTest, TheCommandLineIsToldWhyAProjectGivesNoBlocks) {
-  EXPECT_EQ(projectBlockSources(dir / "liesmich.txt").problem,
-            ProjectSourcesProblem::NotAProjectFile);
-  EXPECT_EQ(projectBlockSources(dir / "WEG.PRJ").problem, ProjectSourcesProblem::Missing);
+  struct Case {
+    std::string_view name;
+    std::string_view file;            // written into its own directory beside PB001.AWL
+    std::optional<std::string> text;  // nothing: the file is not there
+    ProjectSourcesProblem problem;
+  };
+  const Case cases[] = {
+      {"another extension", "LIESMICH.TXT", "[projekt]\r\nadressen=dezimal\r\n",
+       ProjectSourcesProblem::NotAProjectFile},
+      {"no such file", "WEG.PRJ", std::nullopt, ProjectSourcesProblem::Missing},
+      {"an empty file", "LEER.PRJ", "", ProjectSourcesProblem::NotAProject},
+      {"no key opening reads", "FREMD.PRJ", "; Notizen\r\n[Werkzeug]\r\nPfad=/opt\r\n",
+       ProjectSourcesProblem::NotAProject},
+      {"only a footer text", "FUSS.PRJ", "[schriftfuss]\r\ntext11=Halle 3\r\n",
+       ProjectSourcesProblem::None},
+  };
+  for (const Case& c : cases) {
+    TempDir own;
+    writeFile(own / "PB001.AWL", "PB001.AWL");
+    if (c.text) writeFile(own / c.file, *c.text);
+    const ProjectBlockSources sources = projectBlockSources(own / c.file);
+    EXPECT_EQ(sources.problem, c.problem) << c.name;
+    EXPECT_EQ(sources.blockFiles.size(), sources.ok() ? 1u : 0u) << c.name;
+  }
+}
+
+TEST_F(ProjectContentsTest, AProjectWithoutBlocksGivesAnEmptyList) {
   TempDir empty;
-  writeFile(empty / "LEER.PRJ", "");
+  writeFile(empty / "LEER.PRJ", "[projekt]\r\nadressen=dezimal\r\n");
   const ProjectBlockSources none = projectBlockSources(empty / "LEER.PRJ");
   EXPECT_TRUE(none.ok());
+  EXPECT_EQ(none.directory, empty.path());
   EXPECT_TRUE(none.blockFiles.empty());
 }
 
