@@ -109,10 +109,21 @@ using ProjectRoundTrip = ProjectSessionTest;
 
 TEST_F(ProjectRoundTrip, SavedClosedAndOpenedAgainTheProjectHasItsSettingsAndBlocks) {
   ASSERT_TRUE(session.openOrCreateProject(work("ANLAGE.PRJ")));
-  windows.openNewBlock("OB001", {"0000      :SPA PB   1", "0001      :BE"});
-  windows.openNewBlock("PB001",
-                       {"0000      :U    E  1.0", "0001      :=    A  4.0", "0002      :BE"});
-  windows.openNewBlock("FB010", {"     NAME :MOTOR", "     ", "0000      :BE"});
+  struct Block {
+    std::string name;
+    std::vector<std::string> body;
+  };
+  const Block blocks[] = {
+      {"OB001", {"0000      :SPA PB   1", "0001      :BE"}},
+      {"PB001", {"0000      :U    E  1.0", "0001      :=    A  4.0", "0002      :BE"}},
+      {"FB010", {"     NAME :MOTOR", "     ", "0000      :BE"}},
+      {"DB002", {"0000      :KH = 00FF", "0001      :KF = +4"}},
+  };
+  std::vector<std::string> edited;
+  for (const Block& block : blocks) {
+    windows.openNewBlock(block.name, block.body);
+    edited.push_back(blockFileText(windows.editors.back()));
+  }
 
   ProjectFileData& data = session.project();
   data.values.setText(Setting::PrjFooterText21, "Anlage Halle 3");
@@ -147,18 +158,16 @@ TEST_F(ProjectRoundTrip, SavedClosedAndOpenedAgainTheProjectHasItsSettingsAndBlo
   // Every block is there, as it was in its editor.
   const ProjectBlockSources sources = projectBlockSources(file);
   ASSERT_TRUE(sources.ok());
-  ASSERT_EQ(sources.blockFiles,
-            (std::vector<fs::path>{work("ANLAGE/FB010.AWL"), work("ANLAGE/OB001.AWL"),
-                                   work("ANLAGE/PB001.AWL")}));
-  windows.openNewBlock("OB001", {"0000      :SPA PB   1", "0001      :BE"});
-  windows.openNewBlock("PB001",
-                       {"0000      :U    E  1.0", "0001      :=    A  4.0", "0002      :BE"});
-  for (const lang::AwlAscii& expected : windows.editors) {
-    lang::AwlAscii read(expected.blockName());
+  EXPECT_EQ(sources.blockFiles,
+            (std::vector<fs::path>{work("ANLAGE/DB002.AWL"), work("ANLAGE/FB010.AWL"),
+                                   work("ANLAGE/OB001.AWL"), work("ANLAGE/PB001.AWL")}));
+  for (std::size_t i = 0; i < std::size(blocks); ++i) {
+    lang::AwlAscii read(blocks[i].name);
     platform::ScriptedUserDialog quiet;
-    ASSERT_EQ(readBlockFile(read, quiet, nullptr, work("ANLAGE") / (expected.blockName() + ".AWL")),
-              BlockReadStatus::Read);
-    EXPECT_EQ(blockFileText(read), blockFileText(expected)) << expected.blockName();
+    ASSERT_EQ(readBlockFile(read, quiet, nullptr, work("ANLAGE") / (blocks[i].name + ".AWL")),
+              BlockReadStatus::Read)
+        << blocks[i].name;
+    EXPECT_EQ(blockFileText(read), edited[i]) << blocks[i].name;
   }
 }
 

@@ -138,6 +138,32 @@ TEST_F(ProjectSaveAs, TheFreeSpaceMustHoldTheFilesAndTheOpenDocuments) {
   EXPECT_TRUE(fs::exists(work("NEU/FB005.AWL")));  // saved when the old project closed
 }
 
+TEST_F(ProjectSaveAs, TheSpaceCheckAsksTheTargetDriveAndKnowsNoFixedLimit) {
+  // More than ten megabytes (a long status-variable list) go where there is room for them.
+  constexpr std::uintmax_t kLarge = 11 * 1024 * 1024;
+  writeFile(work("ALT/ARCHIV.LST"), "");
+  fs::resize_file(work("ALT/ARCHIV.LST"), kLarge);
+  std::uintmax_t onDisk = 0;
+  for (const auto& entry : fs::directory_iterator(work("ALT")))
+    if (entry.path().filename() != "Notizen.doc") onDisk += fs::file_size(entry.path());
+  freeBytes = onDisk;
+  spaceAskedFor.clear();
+
+  ASSERT_TRUE(session.saveProjectAs(work("NEU.PRJ")));
+  EXPECT_EQ(fs::file_size(work("NEU/ARCHIV.LST")), kLarge);
+  // Asked once, about the directory the new project directory goes into.
+  EXPECT_EQ(spaceAskedFor, std::vector<fs::path>{workDir.path()});
+}
+
+TEST(ProjectFreeSpace, IsWhatTheFileSystemHasFreeForTheDirectory) {
+  TempDir dir;
+  const std::optional<std::uintmax_t> free = ProjectEnvironment::defaultFreeSpace(dir.path());
+  ASSERT_TRUE(free.has_value());
+  EXPECT_LE(*free, fs::space(dir.path()).capacity);
+  // Where nothing can be asked there is no answer (and no made-up number).
+  EXPECT_EQ(ProjectEnvironment::defaultFreeSpace(dir / "WEG"), std::nullopt);
+}
+
 TEST_F(ProjectSaveAs, AWindowThatStaysOpenStopsItBeforeAnythingIsCopied) {
   windows.keepAWindowOpen = true;
   EXPECT_FALSE(session.saveProjectAs(work("NEU.PRJ")));

@@ -113,13 +113,15 @@ class ProjectSessionTest : public ::testing::Test {
   EditorWindows windows;
   Symtab32SymbolFile symbols;
   platform::ManualMillisecondClock clock{1000};
-  std::optional<std::uintmax_t> freeBytes;  // nothing: the real free space
+  std::optional<std::uintmax_t> freeBytes;           // nothing: the real free space
+  std::vector<std::filesystem::path> spaceAskedFor;  // the directories whose space was asked
   ProjectSession session{ProjectEnvironment{
       home.path(), dialog, windows, symbols, clock,
       [] {
         return BlockDate{5, 3, 2024};
       },
       [this](const std::filesystem::path& directory) {
+        spaceAskedFor.push_back(directory);
         return freeBytes ? freeBytes : ProjectEnvironment::defaultFreeSpace(directory);
       }}};
 };
