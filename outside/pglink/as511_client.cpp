@@ -30,15 +30,20 @@ uint16_t As511Client::failed(uint16_t code) {
   return code;
 }
 
-uint16_t As511Client::begin(uint8_t job, Acceptance& acceptance) {
+uint16_t As511Client::request(uint8_t job) {
   lastFunction_ = static_cast<uint16_t>(job << 8);
-  link_.discardInput();
   step(1);
   if (const uint16_t e = link_.send({STX})) return failed(e);
   if (const uint16_t e = link_.expect({DLE, ACK}))
     return failed(e == kCharacterTimeout ? uint16_t{kNoConnection} : e);
   step(2);
   if (const uint16_t e = link_.send({job, DLE, ETX})) return failed(e);
+  return kOk;
+}
+
+uint16_t As511Client::begin(uint8_t job, Acceptance& acceptance) {
+  link_.discardInput();
+  if (const uint16_t e = request(job)) return e;
   if (const uint16_t e = link_.expect({STX})) return failed(e);
   if (const uint16_t e = link_.send({DLE, ACK})) return failed(e);
   step(3);

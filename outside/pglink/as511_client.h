@@ -107,7 +107,9 @@ class As511Client {
 
  private:
   enum class Acceptance { Accepted, Refused };
-  // STX, the job code and the controller's acceptance.
+  // STX, the controller's DLE ACK, the job code with DLE ETX.
+  uint16_t request(uint8_t job);
+  // The request and the controller's acceptance.
   uint16_t begin(uint8_t job, Acceptance& acceptance);
   uint16_t closing();
   // The controller's DLE ACK, STX, its data part, our DLE ACK.
@@ -121,7 +123,7 @@ class As511Client {
   uint16_t failed(uint16_t code);
   // The controller's answer to both status jobs, ours around it.
   uint16_t statusAnswer();
-  // STX, the continuation's job code and the controller's DLE ACK STX.
+  // The request of a continuation and the controller's DLE ACK STX.
   uint16_t continuation(uint8_t job);
   // A record that must come: silence is a time-out.
   uint16_t awaitRecord(unsigned waitMs, std::vector<uint8_t>& record);

@@ -63,13 +63,7 @@ uint16_t As511Client::blockStatus(uint8_t type, uint8_t number, uint16_t offset,
 }
 
 uint16_t As511Client::continuation(uint8_t job) {
-  lastFunction_ = static_cast<uint16_t>(job << 8);
-  step(1);
-  if (const uint16_t e = link_.send({STX})) return failed(e);
-  if (const uint16_t e = link_.expect({DLE, ACK}))
-    return failed(e == kCharacterTimeout ? uint16_t{kNoConnection} : e);
-  step(2);
-  if (const uint16_t e = link_.send({job, DLE, ETX})) return failed(e);
+  if (const uint16_t e = request(job)) return e;
   if (const uint16_t e = link_.expect({DLE, ACK, STX})) return failed(e);
   if (const uint16_t e = link_.send({DLE, ACK})) return failed(e);
   return kOk;
