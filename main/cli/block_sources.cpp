@@ -7,6 +7,8 @@
 #include "main/lang/compiler.h"
 #include "main/lang/renumber.h"
 #include "main/project/block_file_reader.h"
+#include "main/project/project_contents.h"
+#include "main/project/project_paths.h"
 #include "platform/cp1252.h"
 #include "platform/stderr_user_dialog.h"
 
@@ -64,6 +66,51 @@ std::optional<CompiledBlock> compileBlockFile(const std::filesystem::path& file,
   }
   return CompiledBlock{block.blockName(),
                        {buffer.words.begin(), buffer.words.begin() + buffer.length}};
+}
+
+std::optional<std::vector<std::filesystem::path>> projectBlockFiles(
+    const std::filesystem::path& projectFile, std::string_view command, std::ostream& err) {
+  project::ProjectBlockSources sources = project::projectBlockSources(projectFile);
+  const std::string name = "'" + projectFile.string() + "'";
+  switch (sources.problem) {
+    case project::ProjectSourcesProblem::None:
+      return std::move(sources.blockFiles);
+    case project::ProjectSourcesProblem::NotAProjectFile:
+      err << command << ": " << name << " is no project file (FILE.PRJ)\n";
+      break;
+    case project::ProjectSourcesProblem::Missing:
+      err << command << ": no project file " << name << '\n';
+      break;
+    case project::ProjectSourcesProblem::NotAProject:
+      err << command << ": " << name << " holds no project (none of the keys of a project file)\n";
+      break;
+    case project::ProjectSourcesProblem::Unreadable:
+      err << command << ": the directory of the project " << name << " cannot be read\n";
+      break;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::vector<std::filesystem::path>> blockFilesOf(
+    std::span<const std::filesystem::path> files, std::string_view command, std::ostream& err) {
+  if (files.empty()) {
+    err << command << ": no block files given\n";
+    return std::nullopt;
+  }
+  const bool project = project::isProjectFileName(files.front());
+  for (const auto& file : files.subspan(1)) {
+    if (project || project::isProjectFileName(file)) {
+      err << command << ": give either block files or one project file\n";
+      return std::nullopt;
+    }
+  }
+  if (!project) return std::vector<std::filesystem::path>(files.begin(), files.end());
+  auto blockFiles = projectBlockFiles(files.front(), command, err);
+  if (blockFiles && blockFiles->empty()) {
+    err << command << ": the project '" << files.front().string() << "' has no block files\n";
+    return std::nullopt;
+  }
+  return blockFiles;
 }
 
 }  // namespace tavrin::cli

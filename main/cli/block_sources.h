@@ -4,6 +4,8 @@
 // Contents
 //   CompiledBlock     the block's name and its MC5 words, header included
 //   compileBlockFile  one file; on failure the message goes to the error stream
+//   projectBlockFiles the block files of a project file (FILE.PRJ)
+//   blockFilesOf      a command's file arguments: block files, or one project file
 #ifndef MAIN_CLI_BLOCK_SOURCES_H
 #define MAIN_CLI_BLOCK_SOURCES_H
 
@@ -11,7 +13,9 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "main/lang/line_symbols.h"
@@ -28,6 +32,18 @@ struct CompiledBlock {
 // gives nothing.
 std::optional<CompiledBlock> compileBlockFile(const std::filesystem::path& file, std::ostream& err,
                                               const lang::LineSymbols* symbols = nullptr);
+
+// Every block file of the project `projectFile` names, in block-name order (possibly none).
+// Nothing when it is no project file, is missing, holds no project or its directory cannot be
+// read; the reason goes to `err` after `command` ("tavrin-cli run").
+std::optional<std::vector<std::filesystem::path>> projectBlockFiles(
+    const std::filesystem::path& projectFile, std::string_view command, std::ostream& err);
+
+// The block files a command works on: the block files given, or every block file of the one
+// project file given in their place. Nothing, with the reason on `err`, when there are none,
+// when a project file stands beside other files, or when the project cannot be used.
+std::optional<std::vector<std::filesystem::path>> blockFilesOf(
+    std::span<const std::filesystem::path> files, std::string_view command, std::ostream& err);
 
 }  // namespace tavrin::cli
 

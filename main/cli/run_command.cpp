@@ -181,10 +181,9 @@ ExitStatus runRun(std::span<const std::string_view> args, CliStreams streams) {
       return bad("unknown option '" + std::string(option) + "'");
     }
   }
-  if (request.blockFiles.empty()) return bad("no block files given");
-  for (const auto& file : request.blockFiles)
-    if (file.extension() == ".PRJ" || file.extension() == ".prj")
-      return bad("project files are not read yet; give the block files");
+  auto blockFiles = blockFilesOf(request.blockFiles, "tavrin-cli run", streams.err);
+  if (!blockFiles) return ExitStatus::kBadUsage;
+  request.blockFiles = std::move(*blockFiles);
   return runBlocks(request, streams);
 }
 

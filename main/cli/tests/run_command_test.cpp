@@ -11,10 +11,18 @@ namespace {
 using testing::examplesDir;
 using testing::run;
 
+// The example's blocks named one by one, or by the project file that holds them.
+enum class Blocks { Files, Project };
+
 std::vector<std::string_view> withExampleBlocks(std::vector<std::string_view> args,
-                                                std::vector<std::string>& storage) {
-  for (const char* name : {"OB001", "PB001", "PB002", "FB001", "DB001"})
-    storage.push_back(examplesDir() + "/ampel/" + name + ".AWL");
+                                                std::vector<std::string>& storage,
+                                                Blocks blocks = Blocks::Files) {
+  if (blocks == Blocks::Project) {
+    storage.push_back(examplesDir() + "/ampel/AMPEL.PRJ");
+  } else {
+    for (const char* name : {"OB001", "PB001", "PB002", "FB001", "DB001"})
+      storage.push_back(examplesDir() + "/ampel/" + name + ".AWL");
+  }
   args.insert(args.end(), storage.begin(), storage.end());
   return args;
 }
@@ -28,20 +36,24 @@ TEST(RunCommand, TheExampleTrafficLightFollowsItsPhases) {
   const Phase phases[] = {{"1", "100"},   {"300", "100"}, {"301", "110"},
                           {"400", "110"}, {"401", "001"}, {"700", "001"},
                           {"701", "010"}, {"800", "010"}, {"801", "100"}};
-  for (const Phase& p : phases) {
+  for (const Blocks blocks : {Blocks::Files, Blocks::Project}) {
+    const char* given = blocks == Blocks::Files ? "block files" : "project file";
+    for (const Phase& p : phases) {
+      std::vector<std::string> files;
+      const auto r =
+          run(withExampleBlocks({"run", "--cycles", p.cycles, "--force", "E0.0=KM1", "--status",
+                                 "A4.0", "--status", "A4.1", "--status", "A4.2"},
+                                files, blocks));
+      ASSERT_EQ(r.status, ExitStatus::kDone) << given << ": " << r.err;
+      const std::string expected = std::string("A 4.0=KM ") + p.lamps[0] + "\nA 4.1=KM " +
+                                   p.lamps[1] + "\nA 4.2=KM " + p.lamps[2] + "\n";
+      EXPECT_EQ(r.out, expected) << given << ", after " << p.cycles << " cycles";
+    }
     std::vector<std::string> files;
-    const auto r =
-        run(withExampleBlocks({"run", "--cycles", p.cycles, "--force", "E0.0=KM1", "--status",
-                               "A4.0", "--status", "A4.1", "--status", "A4.2"},
-                              files));
-    ASSERT_EQ(r.status, ExitStatus::kDone) << r.err;
-    const std::string expected = std::string("A 4.0=KM ") + p.lamps[0] + "\nA 4.1=KM " +
-                                 p.lamps[1] + "\nA 4.2=KM " + p.lamps[2] + "\n";
-    EXPECT_EQ(r.out, expected) << "after " << p.cycles << " cycles";
+    const auto off =
+        run(withExampleBlocks({"run", "--cycles", "500", "--status", "AB4=KM"}, files, blocks));
+    EXPECT_EQ(off.out, "AB4  =KM 00000000\n") << given << ": switched off, every lamp is dark";
   }
-  std::vector<std::string> files;
-  const auto off = run(withExampleBlocks({"run", "--cycles", "500", "--status", "AB4=KM"}, files));
-  EXPECT_EQ(off.out, "AB4  =KM 00000000\n") << "switched off, every lamp is dark";
 }
 
 TEST(RunCommand, TheExampleCarParkCountsCarsAgainstItsCapacity) {
