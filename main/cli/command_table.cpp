@@ -34,11 +34,12 @@ constexpr std::array kCommands{
             "the restart in that cycle clears what its kind clears, as on a controller switched\n"
             "to RUN. Entries: E1.0=KM1 MW10=KF+100 T1=KT20.0 DW3,DB5=KH00FF AW4=KF.",
             runRun},
-    Command{"serve", "serve (--pty | --tty DEVICE) [--ag FILE.AG] [FILE.AWL...]",
+    Command{"serve", "serve (--pty | --tty DEVICE) [--ag FILE.AG] [FILE.AWL...|FILE.PRJ]",
             "Run a simulated controller in real time (a cycle every 10 ms) and answer\n"
             "programming-device requests (AS511) on a new pseudo-terminal, whose path is the\n"
-            "first line of output, or on a serial device at 9600 baud, 8E1. The blocks given are\n"
-            "loaded and the controller started. Runs until SIGINT or SIGTERM.",
+            "first line of output, or on a serial device at 9600 baud, 8E1. The blocks given (or\n"
+            "the blocks of the project given) are loaded and the controller started. Runs until\n"
+            "SIGINT or SIGTERM.",
             runServe},
 };
 

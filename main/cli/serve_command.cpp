@@ -33,9 +33,9 @@ void requestStop(int) {
   stopRequested = true;
 }
 
-bool loadBlocks(const std::vector<std::string_view>& files, std::ostream& err) {
-  for (std::string_view f : files) {
-    const auto block = compileBlockFile(std::filesystem::path(f), err);
+bool loadBlocks(const std::vector<std::filesystem::path>& files, std::ostream& err) {
+  for (const std::filesystem::path& f : files) {
+    const auto block = compileBlockFile(f, err);
     if (!block) return false;
     std::vector<unsigned char> bytes;
     for (uint16_t w : block->words) {
@@ -80,7 +80,7 @@ ExitStatus runServe(std::span<const std::string_view> args, CliStreams streams) 
   bool pty = false;
   std::string tty;
   std::string agFile;
-  std::vector<std::string_view> files;
+  std::vector<std::filesystem::path> files;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--pty") {
       pty = true;
@@ -100,6 +100,11 @@ ExitStatus runServe(std::span<const std::string_view> args, CliStreams streams) 
   PrivateController controller(PrivateController::Clock::Real);
   if (!agFile.empty() && S5AG_AGAktivieren(agFile.c_str()) != 0)
     return bad("the controller type file '" + agFile + "' cannot be used");
+  if (!files.empty()) {
+    auto blockFiles = blockFilesOf(files, "tavrin-cli serve", streams.err);
+    if (!blockFiles) return ExitStatus::kBadUsage;
+    files = std::move(*blockFiles);
+  }
   if (!loadBlocks(files, streams.err)) return ExitStatus::kBlockFailed;
   if (!files.empty()) S5AG_StartAg(21);
 

@@ -336,10 +336,9 @@ TEST(ServeCommand, TavrinCliServesAPseudoTerminalUntilTerminated) {
   EXPECT_EQ(serve.terminate(), 0);
 }
 
-TEST(ServeCommand, TheBlocksGivenAreLoadedAndRun) {
+TEST(ServeCommand, TheBlocksOfTheProjectGivenAreLoadedAndRun) {
   const std::string dir = std::string(TAVRIN_EXAMPLES_DIR) + "/ampel/";
-  ServeProcess serve({"--pty", dir + "OB001.AWL", dir + "PB001.AWL", dir + "FB001.AWL",
-                      dir + "PB002.AWL", dir + "DB001.AWL"});
+  ServeProcess serve({"--pty", dir + "AMPEL.PRJ"});
   connectTo(serve);
   short length = 0;
   unsigned char exists = 0;
@@ -359,8 +358,9 @@ TEST(ServeCommand, TheBlocksGivenAreLoadedAndRun) {
 
 TEST(ServeCommand, RefusesWhatItCannotServe) {
   using Args = std::vector<std::string>;
-  for (const Args& args : {Args{}, Args{"--pty", "--tty", "/dev/null"}, Args{"--tcp", "7777"},
-                           Args{"--tty", "/dev/null"}, Args{"--pty", "--speed"}}) {
+  for (const Args& args :
+       {Args{}, Args{"--pty", "--tty", "/dev/null"}, Args{"--tcp", "7777"},
+        Args{"--tty", "/dev/null"}, Args{"--pty", "--speed"}, Args{"--pty", "missing.PRJ"}}) {
     std::vector<std::string_view> views(args.begin(), args.end());
     std::ostringstream out, err;
     EXPECT_EQ(runServe(views, {out, err}), ExitStatus::kBadUsage) << (args.empty() ? "" : args[0]);
