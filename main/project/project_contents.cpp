@@ -112,6 +112,7 @@ ProjectBlockSources projectBlockSources(const fs::path& projectFile) {
     return sources;
   }
   sources.directory = projectDirectoryOf(*found);
+  sources.symbols = symbolSettingsOf(readProjectFileData(load.document).values, sources.directory);
   const std::optional<std::vector<fs::path>> files = filesOf(sources.directory);
   if (!files) {
     sources.problem = ProjectSourcesProblem::Unreadable;

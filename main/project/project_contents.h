@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "main/project/project_file.h"
+
 namespace tavrin::project {
 
 enum class ProjectFileKind : std::uint8_t {
@@ -77,6 +79,8 @@ struct ProjectBlockSources {
   // files name the same block ("PB1.AWL" and "PB001.AWL") the one with the block's own file
   // name counts.
   std::vector<std::filesystem::path> blockFiles;
+  // The symbol file the blocks are written with, as opening the project finds it.
+  ProjectSymbolSettings symbols;
   ProjectSourcesProblem problem = ProjectSourcesProblem::None;
   bool ok() const { return problem == ProjectSourcesProblem::None; }
 };

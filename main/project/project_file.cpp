@@ -1,5 +1,6 @@
 #include "main/project/project_file.h"
 
+#include <system_error>
 #include <vector>
 
 #include "main/project/indexed_keys.h"
@@ -78,6 +79,19 @@ std::optional<std::filesystem::path> symbolFileOf(const SettingsValues& values,
   const std::string name = values.text(Setting::PrjSymbolikDatei);
   if (name.empty()) return std::nullopt;
   return platform::locateForeignPath(name, projectDirectory);
+}
+
+ProjectSymbolSettings symbolSettingsOf(const SettingsValues& values,
+                                       const std::filesystem::path& projectDirectory) {
+  ProjectSymbolSettings settings;
+  settings.file = symbolFileOf(values, projectDirectory);
+  std::error_code error;
+  const bool present = settings.file && std::filesystem::is_regular_file(*settings.file, error);
+  settings.showSymbols = present && values.flag(Setting::PrjSymbolikAktiv);
+  settings.autoComment = present && values.flag(Setting::PrjAutomatischeKommentierung);
+  settings.replaceOldComment =
+      settings.autoComment && values.flag(Setting::PrjSymOldKommentarLoeschen);
+  return settings;
 }
 
 }  // namespace tavrin::project

@@ -10,6 +10,7 @@
 //   startNewProject             the values a new project file gets
 //   readSpecialFbs / writeSpecialFbs   "SonderFB%d" of section "Sonstiges"
 //   symbolFileOf                where the project's symbol file lies
+//   ProjectSymbolSettings, symbolSettingsOf   that file and how its symbols are shown
 //
 // The editors of the desktop are written at program end (writeEditorEntries of
 // project_desktop.h) and never read back. The analog modules' keys belong to their library.
@@ -64,6 +65,19 @@ void writeSpecialFbs(platform::IniDocument& document, const std::bitset<256>& sp
 // empty.
 std::optional<std::filesystem::path> symbolFileOf(const SettingsValues& values,
                                                   const std::filesystem::path& projectDirectory);
+
+struct ProjectSymbolSettings {
+  std::optional<std::filesystem::path> file;  // symbolFileOf
+  bool showSymbols = false;                   // "SymbolikAktiv"
+  bool autoComment = false;                   // "AutomatischeKommentierung"
+  bool replaceOldComment = false;             // "SymOldKommentarLoeschen"
+  bool operator==(const ProjectSymbolSettings&) const = default;
+};
+
+// The project's symbol file and its display settings. When the file does not exist, showing
+// symbols and automatic commenting are off (and so is replacing old comments, a part of it).
+ProjectSymbolSettings symbolSettingsOf(const SettingsValues& values,
+                                       const std::filesystem::path& projectDirectory);
 
 }  // namespace tavrin::project
 

@@ -160,11 +160,10 @@ bool ProjectSession::readOpenedProject(const fs::path& file) {
 }
 
 void ProjectSession::loadSymbols() {
-  symbolFile_ = symbolFileOf(project_.values, projectDirectory());
-  std::error_code error;
-  const bool present = symbolFile_ && fs::is_regular_file(*symbolFile_, error);
-  showSymbols_ = present && project_.values.flag(Setting::PrjSymbolikAktiv);
-  autoComment_ = present && project_.values.flag(Setting::PrjAutomatischeKommentierung);
+  const ProjectSymbolSettings settings = symbolSettingsOf(project_.values, projectDirectory());
+  symbolFile_ = settings.file;
+  showSymbols_ = settings.showSymbols;
+  autoComment_ = settings.autoComment;
   if (!showSymbols_) return;
   env_.symbols.select(symbolFile_->string());
   const SymbolLoad load = env_.symbols.load();

@@ -94,6 +94,36 @@ TEST_F(ProjectContentsTest, TheCommandLineGetsEveryBlockOfAProjectOnce) {
             (std::vector<fs::path>{dir / "fb010.awl", dir / "ob1.awl", dir / "PB001.AWL"}));
 }
 
+TEST_F(ProjectContentsTest, TheCommandLineGetsTheSymbolSettingsOpeningWouldUse) {
+  struct Case {
+    std::string_view name;
+    std::string_view symbolKeys;  // section "Symbolik" of the project file
+    ProjectSymbolSettings symbols;
+  };
+  const fs::path file = dir / "SYMBOLE.SEQ";
+  const Case cases[] = {
+      {"no symbol file", "SymbolikAktiv=1\r\n", {}},
+      {"shown", "SymbolikAktiv=1\r\nSymbolikDatei=symbole.seq\r\n", {file, true, false, false}},
+      {"named, not shown",
+       "SymbolikAktiv=0\r\nSymbolikDatei=SYMBOLE.SEQ\r\n",
+       {file, false, false, false}},
+      {"commented, old comments replaced",
+       "SymbolikAktiv=1\r\nAutomatischeKommentierung=1\r\nSymOldKommentarLoeschen=1\r\n"
+       "SymbolikDatei=SYMBOLE.SEQ\r\n",
+       {file, true, true, true}},
+      {"a file that is not there switches everything off",
+       "SymbolikAktiv=1\r\nAutomatischeKommentierung=1\r\nSymbolikDatei=WEG.SEQ\r\n",
+       {dir / "WEG.SEQ", false, false, false}},
+  };
+  for (const Case& c : cases) {
+    writeFile(dir / "ANLAGE.PRJ",
+              "[projekt]\r\nadressen=dezimal\r\n[Symbolik]\r\n" + std::string(c.symbolKeys));
+    const ProjectBlockSources sources = projectBlockSources(dir / "ANLAGE.PRJ");
+    ASSERT_TRUE(sources.ok()) << c.name;
+    EXPECT_EQ(sources.symbols, c.symbols) << c.name;
+  }
+}
+
 TEST_F(ProjectContentsTest, TheCommandLineIsToldWhyAProjectGivesNoBlocks) {
   struct Case {
     std::string_view name;
