@@ -7,7 +7,6 @@
 #include "main/lang/compiler.h"
 #include "main/lang/renumber.h"
 #include "main/project/block_file_reader.h"
-#include "main/project/project_contents.h"
 #include "main/project/project_paths.h"
 #include "platform/cp1252.h"
 #include "platform/stderr_user_dialog.h"
@@ -68,13 +67,14 @@ std::optional<CompiledBlock> compileBlockFile(const std::filesystem::path& file,
                        {buffer.words.begin(), buffer.words.begin() + buffer.length}};
 }
 
-std::optional<std::vector<std::filesystem::path>> projectBlockFiles(
-    const std::filesystem::path& projectFile, std::string_view command, std::ostream& err) {
+std::optional<project::ProjectBlockSources> projectSources(const std::filesystem::path& projectFile,
+                                                           std::string_view command,
+                                                           std::ostream& err) {
   project::ProjectBlockSources sources = project::projectBlockSources(projectFile);
   const std::string name = "'" + projectFile.string() + "'";
   switch (sources.problem) {
     case project::ProjectSourcesProblem::None:
-      return std::move(sources.blockFiles);
+      return sources;
     case project::ProjectSourcesProblem::NotAProjectFile:
       err << command << ": " << name << " is no project file (FILE.PRJ)\n";
       break;
@@ -91,8 +91,8 @@ std::optional<std::vector<std::filesystem::path>> projectBlockFiles(
   return std::nullopt;
 }
 
-std::optional<std::vector<std::filesystem::path>> blockFilesOf(
-    std::span<const std::filesystem::path> files, std::string_view command, std::ostream& err) {
+std::optional<CommandBlocks> commandBlocksOf(std::span<const std::filesystem::path> files,
+                                             std::string_view command, std::ostream& err) {
   if (files.empty()) {
     err << command << ": no block files given\n";
     return std::nullopt;
@@ -104,13 +104,21 @@ std::optional<std::vector<std::filesystem::path>> blockFilesOf(
       return std::nullopt;
     }
   }
-  if (!project) return std::vector<std::filesystem::path>(files.begin(), files.end());
-  auto blockFiles = projectBlockFiles(files.front(), command, err);
-  if (blockFiles && blockFiles->empty()) {
+  if (!project) return CommandBlocks{{files.begin(), files.end()}, {}};
+  auto sources = projectSources(files.front(), command, err);
+  if (!sources) return std::nullopt;
+  if (sources->blockFiles.empty()) {
     err << command << ": the project '" << files.front().string() << "' has no block files\n";
     return std::nullopt;
   }
-  return blockFiles;
+  return CommandBlocks{std::move(sources->blockFiles), std::move(sources->symbols)};
+}
+
+std::optional<std::vector<std::filesystem::path>> blockFilesOf(
+    std::span<const std::filesystem::path> files, std::string_view command, std::ostream& err) {
+  auto blocks = commandBlocksOf(files, command, err);
+  if (!blocks) return std::nullopt;
+  return std::move(blocks->files);
 }
 
 }  // namespace tavrin::cli

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "main/cli/block_sources.h"
+#include "main/cli/project_symbols.h"
 
 namespace tavrin::cli {
 
@@ -28,17 +29,22 @@ ExitStatus runCompile(std::span<const std::string_view> args, CliStreams streams
     }
     files.emplace_back(args[i]);
   }
-  // The project alone stands for every block of it.
-  if (projectFile && files.empty())
-    files.push_back(*projectFile);
-  else if (projectFile && !projectBlockFiles(*projectFile, kCommand, streams.err))
-    return ExitStatus::kBadUsage;
-  const auto blockFiles = blockFilesOf(files, kCommand, streams.err);
-  if (!blockFiles) return ExitStatus::kBadUsage;
+  // The project alone stands for every block of it; beside block files it gives its symbols.
+  const bool projectAlone = projectFile && files.empty();
+  if (projectAlone) files.push_back(*projectFile);
+  auto blocks = commandBlocksOf(files, kCommand, streams.err);
+  if (!blocks) return ExitStatus::kBadUsage;
+  if (projectFile && !projectAlone) {
+    const auto project = projectSources(*projectFile, kCommand, streams.err);
+    if (!project) return ExitStatus::kBadUsage;
+    blocks->symbols = project->symbols;
+  }
+  ProjectSymbols symbols;
+  if (!symbols.load(blocks->symbols, kCommand, streams.err)) return ExitStatus::kBadUsage;
 
   ExitStatus status = ExitStatus::kDone;
-  for (const auto& file : *blockFiles) {
-    const auto block = compileBlockFile(file, streams.err);
+  for (const auto& file : blocks->files) {
+    const auto block = compileBlockFile(file, streams.err, symbols.lineSymbols());
     if (!block) {
       status = ExitStatus::kBlockFailed;
       continue;

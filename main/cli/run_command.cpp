@@ -6,6 +6,7 @@
 
 #include "main/cli/block_sources.h"
 #include "main/cli/private_controller.h"
+#include "main/cli/project_symbols.h"
 #include "main/lang/block_id.h"
 #include "main/online/interrupt_causes.h"
 #include "main/online/online_messages.h"
@@ -93,9 +94,11 @@ ExitStatus runBlocks(const RunRequest& request, CliStreams streams) {
   const auto statuses = parseEntries(request.statuses, kStatusFlags, "--status", streams.err);
   if (!statuses) return ExitStatus::kBadUsage;
 
+  ProjectSymbols symbols;
+  if (!symbols.load(request.symbols, "tavrin-cli run", streams.err)) return ExitStatus::kBadUsage;
   std::vector<CompiledBlock> blocks;
   for (const auto& file : request.blockFiles) {
-    auto block = compileBlockFile(file, streams.err);
+    auto block = compileBlockFile(file, streams.err, symbols.lineSymbols());
     if (!block) return ExitStatus::kBlockFailed;
     blocks.push_back(std::move(*block));
   }
@@ -181,9 +184,10 @@ ExitStatus runRun(std::span<const std::string_view> args, CliStreams streams) {
       return bad("unknown option '" + std::string(option) + "'");
     }
   }
-  auto blockFiles = blockFilesOf(request.blockFiles, "tavrin-cli run", streams.err);
-  if (!blockFiles) return ExitStatus::kBadUsage;
-  request.blockFiles = std::move(*blockFiles);
+  auto blocks = commandBlocksOf(request.blockFiles, "tavrin-cli run", streams.err);
+  if (!blocks) return ExitStatus::kBadUsage;
+  request.blockFiles = std::move(blocks->files);
+  request.symbols = std::move(blocks->symbols);
   return runBlocks(request, streams);
 }
 

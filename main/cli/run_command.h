@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "main/cli/command_table.h"
+#include "main/project/project_file.h"
 
 namespace tavrin::cli {
 
@@ -27,9 +28,11 @@ struct RunRequest {
   std::vector<std::string> forces;
   std::vector<std::string> statuses;
   std::vector<std::filesystem::path> blockFiles;
+  project::ProjectSymbolSettings symbols;  // of the project the blocks come from
 };
 
-// Prints one line per status entry. A bad entry gives its error text and kBadUsage, a block that
+// Prints one line per status entry. A bad entry, or a symbol file that cannot be loaded, gives
+// its error text and kBadUsage, a block that
 // does not compile or load kBlockFailed; a controller that stops ends the cycles, prints the
 // status entries as they stood, and gives kStopped with the stop location and cause on the error
 // stream.
