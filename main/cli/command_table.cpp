@@ -17,7 +17,9 @@ constexpr std::array kCommands{
             "Renumber and compile each block file as sending a block does; print every block as\n"
             "its name and MC5 words in hexadecimal, header included. A project file in place of\n"
             "the block files, or --project without them, stands for every block file of the\n"
-            "project.",
+            "project. With a project its symbol file applies when the project shows symbols\n"
+            "(\"SymbolikAktiv\"), as in the desktop program; one that cannot be loaded is bad\n"
+            "input (exit status 2).",
             runCompile},
     Command{"retranslate", "retranslate [FILE|-]",
             "Read the MC5 words of one block (hexadecimal, header included; the output of\n"
@@ -26,13 +28,14 @@ constexpr std::array kCommands{
     Command{"run",
             "run [--ag FILE.AG] [--restart 20|21|22] [--cycles N] [--ms N] [--force ENTRY]...\n"
             "    [--status ENTRY]... (FILE.AWL...|FILE.PRJ)",
-            "Compile the blocks (of the files given, or every block file of the project), load\n"
-            "them into a fresh simulated controller, start it with the restart kind (default\n"
-            "21), force the --force entries, run N cycles (default 1) with the clock moving\n"
-            "--ms milliseconds (default 10) before each, and print each --status entry as the\n"
-            "status-variable window shows it. The forces are written before the first cycle, so\n"
-            "the restart in that cycle clears what its kind clears, as on a controller switched\n"
-            "to RUN. Entries: E1.0=KM1 MW10=KF+100 T1=KT20.0 DW3,DB5=KH00FF AW4=KF.",
+            "Compile the blocks (of the files given, or every block file of the project with\n"
+            "its symbol file, as compile does), load them into a fresh simulated controller,\n"
+            "start it with the restart kind (default 21), force the --force entries, run N\n"
+            "cycles (default 1) with the clock moving --ms milliseconds (default 10) before\n"
+            "each, and print each --status entry as the status-variable window shows it. The\n"
+            "forces are written before the first cycle, so the restart in that cycle clears\n"
+            "what its kind clears, as on a controller switched to RUN. Entries: E1.0=KM1\n"
+            "MW10=KF+100 T1=KT20.0 DW3,DB5=KH00FF AW4=KF.",
             runRun},
     Command{"serve", "serve (--pty | --tty DEVICE) [--ag FILE.AG] [FILE.AWL...|FILE.PRJ]",
             "Run a simulated controller in real time (a cycle every 10 ms) and answer\n"
