@@ -114,11 +114,4 @@ std::optional<CommandBlocks> commandBlocksOf(std::span<const std::filesystem::pa
   return CommandBlocks{std::move(sources->blockFiles), std::move(sources->symbols)};
 }
 
-std::optional<std::vector<std::filesystem::path>> blockFilesOf(
-    std::span<const std::filesystem::path> files, std::string_view command, std::ostream& err) {
-  auto blocks = commandBlocksOf(files, command, err);
-  if (!blocks) return std::nullopt;
-  return std::move(blocks->files);
-}
-
 }  // namespace tavrin::cli

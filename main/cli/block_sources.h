@@ -7,7 +7,6 @@
 //   projectSources    the block files and symbol settings of a project file (FILE.PRJ)
 //   CommandBlocks, commandBlocksOf   a command's file arguments: block files, or one project
 //                     file, with the symbol settings that apply
-//   blockFilesOf      the same, the block files only
 #ifndef MAIN_CLI_BLOCK_SOURCES_H
 #define MAIN_CLI_BLOCK_SOURCES_H
 
@@ -54,8 +53,6 @@ struct CommandBlocks {
 // when a project file stands beside other files, or when the project cannot be used.
 std::optional<CommandBlocks> commandBlocksOf(std::span<const std::filesystem::path> files,
                                              std::string_view command, std::ostream& err);
-std::optional<std::vector<std::filesystem::path>> blockFilesOf(
-    std::span<const std::filesystem::path> files, std::string_view command, std::ostream& err);
 
 }  // namespace tavrin::cli
 

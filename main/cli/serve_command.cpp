@@ -13,6 +13,7 @@
 #include "main/cli/block_sources.h"
 #include "main/cli/pg_line_host.h"
 #include "main/cli/private_controller.h"
+#include "main/cli/project_symbols.h"
 #include "main/lang/block_id.h"
 #include "platform/serial_line.h"
 #include "simcore/simcore32.h"
@@ -21,6 +22,7 @@ namespace tavrin::cli {
 
 namespace {
 
+constexpr std::string_view kCommand = "tavrin-cli serve";
 constexpr unsigned kCycleMs = 10;
 // How long the controller waits for the next character inside a telegram.
 constexpr unsigned kCharacterTimeoutMs = 1000;
@@ -33,9 +35,10 @@ void requestStop(int) {
   stopRequested = true;
 }
 
-bool loadBlocks(const std::vector<std::filesystem::path>& files, std::ostream& err) {
+bool loadBlocks(const std::vector<std::filesystem::path>& files, const lang::LineSymbols* symbols,
+                std::ostream& err) {
   for (const std::filesystem::path& f : files) {
-    const auto block = compileBlockFile(f, err);
+    const auto block = compileBlockFile(f, err, symbols);
     if (!block) return false;
     std::vector<unsigned char> bytes;
     for (uint16_t w : block->words) {
@@ -47,8 +50,7 @@ bool loadBlocks(const std::vector<std::filesystem::path>& files, std::ostream& e
         S5AG_BstWrite(lang::blockTypeCode(id), lang::blockNumber(id),
                       static_cast<short>(block->words.size()), bytes.data(), 0);
     if (result != 0) {
-      err << "tavrin-cli serve: " << block->name << " could not be loaded (result " << result
-          << ")\n";
+      err << kCommand << ": " << block->name << " could not be loaded (result " << result << ")\n";
       return false;
     }
   }
@@ -74,7 +76,7 @@ void serveLine(int fd, const std::atomic<bool>& stop) {
 
 ExitStatus runServe(std::span<const std::string_view> args, CliStreams streams) {
   auto bad = [&](std::string_view what) {
-    streams.err << "tavrin-cli serve: " << what << " (see tavrin-cli serve --help)\n";
+    streams.err << kCommand << ": " << what << " (see " << kCommand << " --help)\n";
     return ExitStatus::kBadUsage;
   };
   bool pty = false;
@@ -100,12 +102,14 @@ ExitStatus runServe(std::span<const std::string_view> args, CliStreams streams) 
   PrivateController controller(PrivateController::Clock::Real);
   if (!agFile.empty() && S5AG_AGAktivieren(agFile.c_str()) != 0)
     return bad("the controller type file '" + agFile + "' cannot be used");
+  ProjectSymbols symbols;
   if (!files.empty()) {
-    auto blockFiles = blockFilesOf(files, "tavrin-cli serve", streams.err);
-    if (!blockFiles) return ExitStatus::kBadUsage;
-    files = std::move(*blockFiles);
+    const auto blocks = commandBlocksOf(files, kCommand, streams.err);
+    if (!blocks || !symbols.load(blocks->symbols, kCommand, streams.err))
+      return ExitStatus::kBadUsage;
+    files = blocks->files;
   }
-  if (!loadBlocks(files, streams.err)) return ExitStatus::kBlockFailed;
+  if (!loadBlocks(files, symbols.lineSymbols(), streams.err)) return ExitStatus::kBlockFailed;
   if (!files.empty()) S5AG_StartAg(21);
 
   int fd = -1;
