@@ -73,7 +73,9 @@ void armBlockStatus(Engine& engine, const uint8_t* request, int length, uint16_t
   // The trigger is a word index of S5 RAM: the block's body plus the offset in words.
   const BlockKind* kind = blockKind(type);
   const uint16_t body = kind != nullptr ? areaWord(s, kind->list, number) : 0;
-  s.blockStatusTarget = static_cast<uint16_t>(body + offset / s.AddrPerWord);
+  // Without the block the offset would count from the start of RAM and meet some other block:
+  // target 0, the first header word of the RAM, is no instruction and never triggers.
+  s.blockStatusTarget = body != 0 ? static_cast<uint16_t>(body + offset / s.AddrPerWord) : 0;
   s.statusReplyWrite = 0;
   s.statusRequestRead = 0;
   s.blockStatusArmed = 0;
@@ -88,7 +90,7 @@ void recordBlockStatus(Engine& engine) {
   if (s.blockStatusMode != kBlockStatusMode) return;
   if (engine.lastRecordedSaz == s.SazOld) return;
   engine.lastRecordedSaz = s.SazOld;
-  if (s.SazOld == s.blockStatusTarget) {
+  if (s.blockStatusTarget != 0 && s.SazOld == s.blockStatusTarget) {
     s.statusReplyWrite = 0;
     s.statusRequestRead = 0;
     s.statusRecordComplete = 0;

@@ -254,4 +254,23 @@ TEST_F(Cycle, BlockStatusRecordsTheStatementsAtTheTrigger) {
 }
 
 }  // namespace
+
+TEST_F(Cycle, BlockStatusOfAMissingBlockNeverTriggers) {
+  block(kTypePB, 1, {0x3004, 7, BE});
+  block(kTypeOB, 1, {0x7501, BE});
+  S5AG_StartAg(21);
+  cycle();
+  // PB 2 does not exist: its offset must not count from the start of RAM into PB 1 or OB 1.
+  for (uint16_t offset = 0; offset < 2 * 16; offset += 2) {
+    const uint8_t request[] = {kTypePB, 2, 0x10, 0x35, 0x10, 0x03};
+    S5AG_StBstParam(sizeof request, const_cast<uint8_t*>(request), offset);
+    cycle();
+    std::array<uint8_t, 400> buffer{};
+    short length = 0, notTriggered = 0;
+    unsigned char ready = 0;
+    S5AG_StatBstZyk(buffer.data(), 200, &length, &notTriggered, &ready);
+    EXPECT_EQ(notTriggered, 1) << "offset " << offset;
+    EXPECT_EQ(length, 0) << "offset " << offset;
+  }
+}
 }  // namespace tavrin::simcore::testing
