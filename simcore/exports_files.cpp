@@ -23,11 +23,14 @@ const char* zeroTerminated(char* name, unsigned char lengthPrefixed) {
   return name;
 }
 
-// Held to the field; the field always ends in a zero byte.
+// A name the field cannot hold whole is refused and the field keeps the name it had: a name cut
+// short would send the file somewhere else.
 template <std::size_t N>
-void storeName(char (&field)[N], const char* name) {
-  std::strncpy(field, name, N - 1);
-  field[N - 1] = '\0';
+bool storeName(char (&field)[N], const char* name) {
+  const std::size_t length = std::strlen(name);
+  if (length >= N) return false;
+  std::memcpy(field, name, length + 1);
+  return true;
 }
 
 }  // namespace
@@ -42,8 +45,7 @@ unsigned char S5AG_SetupBackupRestore(unsigned char afterCompressing, unsigned c
 }
 
 unsigned char S5AG_SetBackupDatei(char* name, unsigned char lengthPrefixed) {
-  storeName(engine().image().backupFileName, zeroTerminated(name, lengthPrefixed));
-  return 1;
+  return storeName(engine().image().backupFileName, zeroTerminated(name, lengthPrefixed)) ? 1 : 0;
 }
 
 unsigned char S5AG_DoBackUp(void) {
@@ -87,8 +89,8 @@ unsigned short S5AG_SchreibeS5D(char* name, unsigned char overwrite) {
 unsigned short S5AG_S5DSpeichernBeiKomprimieren(unsigned char enable, char* name,
                                                 unsigned char lengthPrefixed) {
   SimImage& img = engine().image();
+  if (!storeName(img.s5dFileName, zeroTerminated(name, lengthPrefixed))) return 0;
   img.s5dAfterCompress = enable;
-  storeName(img.s5dFileName, zeroTerminated(name, lengthPrefixed));
   return 1;
 }
 

@@ -330,6 +330,7 @@ SIMCORE32_API unsigned short S5AG_TraceOff(unsigned char key);
 /* The backup after every compression in STOP, and at every change to STOP; result 1. */
 SIMCORE32_API unsigned char S5AG_SetupBackupRestore(unsigned char afterCompressing,
                                                     unsigned char onStop);
+/* Result 1; 0 for a name longer than the name field holds (the name set before stays). */
 SIMCORE32_API unsigned char S5AG_SetBackupDatei(char* name, unsigned char lengthPrefixed);
 /* The whole address space into the backup file (131072 bytes); result 1. */
 SIMCORE32_API unsigned char S5AG_DoBackUp(void);
@@ -342,7 +343,8 @@ SIMCORE32_API unsigned short S5AG_LadeS5D(char* name);
 /* 4 in RUN, 16 the file exists and `overwrite` is 0, 17, 10, 15 (see the result codes); else 0
    with every block saved. */
 SIMCORE32_API unsigned short S5AG_SchreibeS5D(char* name, unsigned char overwrite);
-/* After every compression in STOP all blocks are saved to this file, overwriting it; result 1. */
+/* After every compression in STOP all blocks are saved to this file, overwriting it; result 1,
+   0 for a name longer than the name field holds (then nothing changes). */
 SIMCORE32_API unsigned short S5AG_S5DSpeichernBeiKomprimieren(unsigned char enable, char* name,
                                                               unsigned char lengthPrefixed);
 /* The block RAMs become `buffer` (0x7FFF words, 65534 bytes) until

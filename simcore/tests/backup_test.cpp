@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <string>
 
 #include "simcore/backup.h"
 #include "simcore/block_kinds.h"
@@ -138,6 +139,18 @@ TEST_F(Backup, FileNames) {
   S5AG_DoBackUp();
   EXPECT_TRUE(std::filesystem::exists(tempDir() / "s5" / "SAVE.BIN"))
       << "the drive means the program directory, an existing folder is found in its case";
+
+  // A name longer than the field would be cut to another file's name: refused, the last stays.
+  std::string tooLong(300, 'L');
+  EXPECT_EQ(S5AG_SetBackupDatei(tooLong.data(), 0), 0);
+  std::filesystem::remove(tempDir() / "s5" / "SAVE.BIN");
+  S5AG_DoBackUp();
+  EXPECT_TRUE(std::filesystem::exists(tempDir() / "s5" / "SAVE.BIN"));
+  char s5dName[] = "AUTO.S5D";
+  ASSERT_EQ(S5AG_S5DSpeichernBeiKomprimieren(0, s5dName, 0), 1);
+  EXPECT_EQ(S5AG_S5DSpeichernBeiKomprimieren(1, tooLong.data(), 0), 0);
+  EXPECT_EQ(image().s5dAfterCompress, 0) << "nothing changed";
+  EXPECT_STREQ(image().s5dFileName, "AUTO.S5D");
 
   char none[] = "";
   S5AG_SetBackupDatei(none, 0);
