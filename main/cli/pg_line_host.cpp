@@ -75,16 +75,20 @@ unsigned char PgLineHost::send(unsigned char character) {
   return 1;
 }
 
-unsigned short PgLineHost::receiveWaiting() {
+unsigned short PgLineHost::receive(bool withinTelegram) {
   uint8_t byte = 0;
-  if (installed == nullptr || !installed->readByte(0, byte)) return 0;
+  if (installed == nullptr) return 0;
+  const unsigned timeoutMs = withinTelegram ? installed->characterTimeoutMs_ : 0;
+  if (!installed->readByte(timeoutMs, byte)) return 0;
   return static_cast<unsigned short>(byte << 8 | 1);
 }
 
+unsigned short PgLineHost::receiveWaiting() {
+  return receive(false);
+}
+
 unsigned short PgLineHost::receiveWithin() {
-  uint8_t byte = 0;
-  if (installed == nullptr || !installed->readByte(installed->characterTimeoutMs_, byte)) return 0;
-  return static_cast<unsigned short>(byte << 8 | 1);
+  return receive(true);
 }
 
 void PgLineHost::clear(unsigned char) {

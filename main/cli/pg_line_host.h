@@ -29,6 +29,8 @@ class PgLineHost {
 
  private:
   static unsigned char send(unsigned char character);
+  // A character for the service: one already waiting, or one within the character time-out.
+  static unsigned short receive(bool withinTelegram);
   static unsigned short receiveWaiting();
   static unsigned short receiveWithin();
   static void clear(unsigned char);
