@@ -5,6 +5,7 @@
 
 #include "main/lang/constant_text.h"
 #include "main/lang/controller_blocks.h"
+#include "main/lang/data_lines.h"
 #include "main/lang/lang_messages.h"
 
 namespace tavrin::lang {
@@ -35,23 +36,6 @@ DataForm formOfPreHeaderCode(uint16_t code) {
       return DataForm::C;
     default:
       return DataForm::None;  // 9 and any other code keep the format
-  }
-}
-
-ConstFormat constFormatOf(DataForm form) {
-  switch (form) {
-    case DataForm::KM:
-      return ConstFormat::KM;
-    case DataForm::KY:
-      return ConstFormat::KY;
-    case DataForm::KF:
-      return ConstFormat::KF;
-    case DataForm::KT:
-      return ConstFormat::KT;
-    case DataForm::KZ:
-      return ConstFormat::KZ;
-    default:
-      return ConstFormat::KH;
   }
 }
 

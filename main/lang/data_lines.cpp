@@ -33,31 +33,6 @@ bool separatorOk(std::string_view line) {
   return true;
 }
 
-ConstFormat constFormatOf(DataForm form) {
-  switch (form) {
-    case DataForm::KH:
-      return ConstFormat::KH;
-    case DataForm::KM:
-      return ConstFormat::KM;
-    case DataForm::KY:
-      return ConstFormat::KY;
-    case DataForm::KF:
-      return ConstFormat::KF;
-    case DataForm::KT:
-      return ConstFormat::KT;
-    case DataForm::KZ:
-      return ConstFormat::KZ;
-    case DataForm::KG:
-      return ConstFormat::KG;
-    case DataForm::KC:
-    case DataForm::C:
-      return ConstFormat::KC;
-    case DataForm::None:
-      break;
-  }
-  return ConstFormat::None;
-}
-
 // The text the constant parser reads: at most 23 characters, every blank removed.
 std::string parserText(std::string_view value) {
   std::string out;
@@ -313,6 +288,31 @@ DataLineCheck checkString(AwlAscii& block, int index, DataForm form, std::string
 }
 
 }  // namespace
+
+ConstFormat constFormatOf(DataForm form) {
+  switch (form) {
+    case DataForm::KH:
+      return ConstFormat::KH;
+    case DataForm::KM:
+      return ConstFormat::KM;
+    case DataForm::KY:
+      return ConstFormat::KY;
+    case DataForm::KF:
+      return ConstFormat::KF;
+    case DataForm::KT:
+      return ConstFormat::KT;
+    case DataForm::KZ:
+      return ConstFormat::KZ;
+    case DataForm::KG:
+      return ConstFormat::KG;
+    case DataForm::KC:
+    case DataForm::C:
+      return ConstFormat::KC;
+    case DataForm::None:
+      break;
+  }
+  return ConstFormat::None;
+}
 
 DataForm dataFormOf(std::string_view line) {
   const char first = columnOf(line, kDataFormatColumn);

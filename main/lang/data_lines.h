@@ -3,7 +3,7 @@
 //
 // Contents
 //   columns            the fields of a data line
-//   DataForm           the format in columns 11..12, dataFormOf, dataFormText
+//   DataForm           the format in columns 11..12, dataFormOf, dataFormText, constFormatOf
 //   dataLineWords      the word count of a line, for renumbering
 //   compileDataLine    the words the compiler writes for a line, or why it cannot
 //   CheckDataLine      the editor's check of a line the user leaves
@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "main/lang/awl_ascii.h"
+#include "main/lang/constant_formats.h"
 #include "platform/user_dialog.h"
 
 namespace tavrin::lang {
@@ -54,6 +55,9 @@ enum class DataForm { None, KH, KM, KY, KC, KF, KT, KZ, KG, C };
 DataForm dataFormOf(std::string_view line);
 // "KH", ..., "KG", "C "; "  " for None.
 std::string_view dataFormText(DataForm form);
+// The constant format a data format reads and writes its values in (KC for both string forms);
+// None for None.
+ConstFormat constFormatOf(DataForm form);
 inline bool isStringForm(DataForm form) {
   return form == DataForm::KC || form == DataForm::C;
 }
