@@ -2,8 +2,6 @@
 // its name, and the backups the controller makes after compressing and on stopping.
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <optional>
 #include <string>
 
 #include "simcore/backup.h"
@@ -16,39 +14,14 @@ namespace {
 
 constexpr uint16_t BE = 0x6500;
 
-class Backup : public ControllerTest {
+class Backup : public ProgramDirectoryTest {
  protected:
-  void SetUp() override {
-    ControllerTest::SetUp();
-    home_.emplace(tempDir());
-  }
-  void TearDown() override {
-    home_.reset();
-    ControllerTest::TearDown();
-  }
-  std::string fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
   void program() {
     ASSERT_EQ(write(makeBlock(kTypeOB, 1, {0x7501, BE})), 0);
     ASSERT_EQ(write(makeBlock(kTypePB, 1, {0x3004, 0x1234, BE})), 0);
     ASSERT_EQ(write(makeBlock(kTypeDB, 16, {0x1010, 0xABCD})), 0);
     S5AG_WriteMerkByte(3, 0x5A);
   }
-  void freshController() {
-    attachPrivate();
-    S5AG_SimulatorInit("");
-  }
-  std::vector<uint16_t> stored(uint8_t type, uint8_t number) {
-    std::vector<uint8_t> buffer(20000);
-    short length = 0;
-    if (S5AG_BstRead(type, number, buffer.data(), &length) != 0) return {};
-    return fromBigEndian(buffer.data(), static_cast<std::size_t>(length));
-  }
-
- private:
-  std::optional<ScopedProgramDirectory> home_;
 };
 
 TEST_F(Backup, FileHoldsBothHalvesOfTheSpace) {

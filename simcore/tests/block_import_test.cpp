@@ -15,12 +15,6 @@ constexpr uint16_t BE = 0x6500;
 
 class BlockImport : public ControllerTest {
  protected:
-  std::vector<uint16_t> stored(uint8_t type, uint8_t number) {
-    std::vector<uint8_t> buffer(20000);
-    short length = 0;
-    if (S5AG_BstRead(type, number, buffer.data(), &length) != 0) return {};
-    return fromBigEndian(buffer.data(), static_cast<std::size_t>(length));
-  }
   std::vector<uint8_t> space() { return {image().Space, image().Space + kSpaceBytes}; }
 
   std::vector<uint16_t> buffer = std::vector<uint16_t>(kImportRamWords);

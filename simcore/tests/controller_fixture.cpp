@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "simcore/simcore32.h"
@@ -81,6 +82,33 @@ std::filesystem::path ControllerTest::tempDir() {
 
 void ControllerTest::writeFile(const std::filesystem::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string ControllerTest::fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<uint16_t> ControllerTest::stored(uint8_t type, uint8_t number) {
+  std::vector<uint8_t> buffer(20000);
+  short length = 0;
+  if (S5AG_BstRead(type, number, buffer.data(), &length) != 0) return {};
+  return fromBigEndian(buffer.data(), static_cast<std::size_t>(length));
+}
+
+void ControllerTest::freshController() {
+  attachPrivate();
+  S5AG_SimulatorInit("");
+}
+
+void ProgramDirectoryTest::SetUp() {
+  ControllerTest::SetUp();
+  home_.emplace(tempDir());
+}
+
+void ProgramDirectoryTest::TearDown() {
+  home_.reset();
+  ControllerTest::TearDown();
 }
 
 }  // namespace tavrin::simcore::testing

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,11 +48,27 @@ class ControllerTest : public ::testing::Test {
   uint16_t write(const std::vector<uint16_t>& block, uint8_t mode = 0);
   std::filesystem::path tempDir();
   void writeFile(const std::filesystem::path& path, const std::string& text);
+  std::string fileBytes(const std::filesystem::path& path);
+  // A block read back with S5AG_BstRead, header included; empty when it is not there.
+  std::vector<uint16_t> stored(uint8_t type, uint8_t number);
+  // The controller a program start gives: attached anew and initialised.
+  void freshController();
 
   platform::ManualMillisecondClock clock_{1000};
 
  private:
   std::filesystem::path temp_;
+};
+
+// A controller whose program directory is the test's temporary folder, for the files it
+// writes and reads there.
+class ProgramDirectoryTest : public ControllerTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+ private:
+  std::optional<ScopedProgramDirectory> home_;
 };
 
 }  // namespace tavrin::simcore::testing

@@ -29,12 +29,6 @@ class PgJobs : public PgServiceTest {
     ASSERT_EQ(S5AG_AGAktivieren((std::string(TAVRIN_SOURCE_DATA_DIR) + "/S5-115U.AG").c_str()), 0);
     ASSERT_EQ(image().AddrPerWord, 1);
   }
-  std::vector<uint16_t> stored(uint8_t type, uint8_t number) {
-    std::vector<uint8_t> buffer(20000);
-    short length = 0;
-    if (S5AG_BstRead(type, number, buffer.data(), &length) != 0) return {};
-    return fromBigEndian(buffer.data(), static_cast<std::size_t>(length));
-  }
 };
 
 // --- memory ------------------------------------------------------------------------------------

@@ -1,7 +1,5 @@
 // S5D files from the controller: saving every block and loading them back unchanged, the
 // results of both exports, long blocks, and the save after compressing.
-#include <fstream>
-#include <optional>
 #include <string>
 
 #include "outside/blockfile/blockfile32.h"
@@ -14,30 +12,8 @@ namespace {
 
 constexpr uint16_t BE = 0x6500;
 
-class S5dFiles : public ControllerTest {
+class S5dFiles : public ProgramDirectoryTest {
  protected:
-  void SetUp() override {
-    ControllerTest::SetUp();
-    home_.emplace(tempDir());
-  }
-  void TearDown() override {
-    home_.reset();
-    ControllerTest::TearDown();
-  }
-  void freshController() {
-    attachPrivate();
-    S5AG_SimulatorInit("");
-  }
-  std::vector<uint16_t> stored(uint8_t type, uint8_t number) {
-    std::vector<uint8_t> buffer(20000);
-    short length = 0;
-    if (S5AG_BstRead(type, number, buffer.data(), &length) != 0) return {};
-    return fromBigEndian(buffer.data(), static_cast<std::size_t>(length));
-  }
-  std::string fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
   // The names of the file's directory in order.
   std::vector<std::string> directory(const std::filesystem::path& path) {
     std::vector<std::string> names;
@@ -54,9 +30,6 @@ class S5dFiles : public ControllerTest {
     return names;
   }
   std::string path(const char* name) { return (tempDir() / name).string(); }
-
- private:
-  std::optional<ScopedProgramDirectory> home_;
 };
 
 // Blocks of every type, written in an order unlike the file's, with DLE-like and odd words.
